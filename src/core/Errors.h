@@ -1,0 +1,34 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace kelvra {
+
+// A text that the integer text rule cannot read.
+class EConvertError : public std::runtime_error {
+public:
+    explicit EConvertError(std::string_view text)
+        : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+};
+
+// A list position that the list does not hold.
+class EStringListError : public std::runtime_error {
+public:
+    explicit EStringListError(long long index)
+        : std::runtime_error("List index out of bounds (" + std::to_string(index) + ")") {}
+};
+
+// A failure of the datagram transport or of a name look-up.
+class ESocketError : public std::runtime_error {
+public:
+    explicit ESocketError(const std::string& message) : std::runtime_error(message) {}
+
+    // The system's error number and its description, as the transport reports them.
+    static ESocketError fromCode(int code, const std::string& description) {
+        return ESocketError("Socket Error # " + std::to_string(code) + "\r\n" + description);
+    }
+};
+
+} // namespace kelvra

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/FieldSplitting.h"
+#include "link/Ports.h"
+
+namespace kelvra {
+
+// The data module: the one device link of the program and every device exchange
+// that is not a click handler. It blocks the calling thread for the whole exchange.
+class TFKelvraDM {
+public:
+    TFKelvraDM(DatagramEndpoint& endpoint, Clock& clock, OperatorConsole& console,
+               HostNetwork& hostNetwork);
+    TFKelvraDM(const TFKelvraDM&) = delete;
+    TFKelvraDM& operator=(const TFKelvraDM&) = delete;
+
+    // Reopens the endpoint towards ipText:portText and performs the handshake.
+    // True when the reply holds "OK".
+    bool ConnectDevice(const std::string& ipText, const std::string& portText);
+    // One read command; the reply with CR LF pairs removed ("" when none came).
+    std::string QueryDevice(const std::string& command);
+    // One limit command, no handshake, no test of the reply.
+    void SendLimit(const std::string& command, const std::string& valueText);
+
+    // One confirmed setting: handshake loop, set command, tally.
+    void SetDeviceValue(const std::string& command, const std::string& value,
+                        const std::string& caption);
+    // The operator's message for a batch; starts a new tally afterwards.
+    void ShowSetResult(const std::string& caption, const std::string& value);
+
+    // Refills list from text, and resets the tally, only when the delimiter occurs.
+    void SplitFields(char delimiter, std::string_view text, FieldList& list);
+    // The MAC reply in dotted two-digit hexadecimal.
+    std::string FormatMac(std::string_view text);
+
+    // The log line prefix: the PC's time of day.
+    std::string TimeStamp() const;
+
+    const std::string& LastResponse() const { return lastResponse_; }
+    std::int32_t SetTally() const { return setTally_; }
+    bool DeviceConnected() const { return deviceConnected_; }
+    FieldList& Fields() { return fieldList_; }
+    const FieldList& Fields() const { return fieldList_; }
+    DatagramEndpoint& UDPClient() { return endpoint_; }
+    Clock& SystemClock() { return clock_; }
+    OperatorConsole& Console() { return console_; }
+    HostNetwork& Network() { return hostNetwork_; }
+
+private:
+    void DataModuleCreate();
+    void Send(const std::string& text);
+    std::string Receive();
+    void Log(const std::string& text);
+
+    DatagramEndpoint& endpoint_;
+    Clock& clock_;
+    OperatorConsole& console_;
+    HostNetwork& hostNetwork_;
+
+    std::string lastResponse_;
+    std::int32_t setTally_ = 0;
+    bool deviceConnected_ = false;
+    FieldList fieldList_;
+};
+
+} // namespace kelvra

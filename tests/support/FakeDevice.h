@@ -1,0 +1,33 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ScriptedEndpoint.h"
+
+namespace kelvra::testing {
+
+// A device as a table: a reply per command, the handshake's reply and the reply to
+// every other (set) command. An empty reply is silence.
+struct FakeDevice {
+    std::map<std::string, std::string> replies;
+    std::string handshakeReply = "OK";
+    std::string setReply = "OK";
+    int replyDelayMs = 0;
+
+    ScriptedEndpoint::Responder responder() const;
+
+    // A device that answers the whole readout with these values.
+    static FakeDevice answeringReadout();
+};
+
+// "HH:MM:SS" stripped from the start of a log line.
+std::string WithoutTime(const std::string& line);
+std::vector<std::string> WithoutTimes(const std::vector<std::string>& lines);
+
+// A settings record of n items, item i being "v<i>"; positions 0 and 1 as a device
+// writes its clock.
+std::string SettingsRecord(int items);
+
+} // namespace kelvra::testing
