@@ -7,7 +7,7 @@ namespace kelvra {
 
 // The wire speaks Windows-1254 (one byte a character); the program speaks UTF-8.
 
-// Every byte becomes the Windows-1254 character with that code, as UTF-8. The five
+// Every byte becomes the Windows-1254 character with that code, as UTF-8. The seven
 // codes the code page leaves unassigned map to the C1 control of the same number.
 std::string DecodeCp1254(std::string_view bytes);
 
