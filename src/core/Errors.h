@@ -31,4 +31,11 @@ public:
     }
 };
 
+// A port number that converts but that no UDP port can have.
+class EPortRangeError : public std::runtime_error {
+public:
+    explicit EPortRangeError(std::string_view text)
+        : std::runtime_error("Port '" + std::string(text) + "' is out of range 0 to 65535") {}
+};
+
 } // namespace kelvra

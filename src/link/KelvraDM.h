@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/FieldSplitting.h"
+#include "link/Ports.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "core/FieldSplitting.h"
-#include "link/Ports.h"
 
 namespace kelvra {
 

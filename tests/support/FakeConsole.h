@@ -1,10 +1,10 @@
 #pragma once
 
+#include "link/Ports.h"
+
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "link/Ports.h"
 
 namespace kelvra::testing {
 

@@ -22,14 +22,9 @@ ScriptedEndpoint::Responder FakeDevice::responder() const {
 FakeDevice FakeDevice::answeringReadout() {
     FakeDevice d;
     d.replies = {
-        {"CAS", "KLV-2000|FW2.3|SN4711"},
-        {"CPR", "10001"},
-        {"CMR", "0.4.163.18.52.86"},
-        {"CGR", "192.168.1.1"},
-        {"CKR", "255.255.255.0"},
-        {"CDR", "192.168.1.2"},
-        {"CSS", SettingsRecord(14)},
-        {"CSR", "10.0.0.9"},
+        {"CAS", "KLV-2000|FW2.3|SN4711"}, {"CPR", "10001"},         {"CMR", "0.4.163.18.52.86"},
+        {"CGR", "192.168.1.1"},           {"CKR", "255.255.255.0"}, {"CDR", "192.168.1.2"},
+        {"CSS", SettingsRecord(14)},      {"CSR", "10.0.0.9"},
     };
     return d;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "ScriptedEndpoint.h"
+
 #include <map>
 #include <string>
 #include <vector>
-
-#include "ScriptedEndpoint.h"
 
 namespace kelvra::testing {
 

@@ -37,14 +37,14 @@ void ManualClock::advance(long long ms) {
 
 std::string ManualClock::longTimeText(TimePoint t) const {
     const std::tm parts = utcParts(t);
-    char text[16];
+    char text[40];
     std::snprintf(text, sizeof text, "%02d:%02d:%02d", parts.tm_hour, parts.tm_min, parts.tm_sec);
     return text;
 }
 
 std::string ManualClock::shortDateText(TimePoint t) const {
     const std::tm parts = utcParts(t);
-    char text[16];
+    char text[40];
     std::snprintf(text, sizeof text, "%02d.%02d.%04d", parts.tm_mday, parts.tm_mon + 1,
                   parts.tm_year + 1900);
     return text;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "link/Ports.h"
+
+#include <string>
 
 namespace kelvra::testing {
 

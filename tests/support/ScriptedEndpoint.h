@@ -1,13 +1,13 @@
 #pragma once
 
+#include "ManualClock.h"
+#include "link/Ports.h"
+
 #include <deque>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "ManualClock.h"
-#include "link/Ports.h"
 
 namespace kelvra::testing {
 
@@ -16,8 +16,8 @@ struct ScriptedReply {
     enum class Kind { Text, Silence, ReceiveFails };
     Kind kind = Kind::Silence;
     std::string text;
-    int delayMs = 0;         // virtual time from the send to the reply's arrival
-    std::string errorText;   // the ESocketError message for ReceiveFails
+    int delayMs = 0;       // virtual time from the send to the reply's arrival
+    std::string errorText; // the ESocketError message for ReceiveFails
 
     static ScriptedReply answer(std::string text, int delayMs = 0) {
         return {Kind::Text, std::move(text), delayMs, {}};

@@ -1,0 +1,183 @@
+#include "link/KelvraDM.h"
+
+#include "core/Errors.h"
+#include "core/HexText.h"
+#include "core/IntegerText.h"
+#include "core/Utf8.h"
+#include "link/Protocol.h"
+#include "link/ReplyText.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace kelvra {
+
+namespace {
+
+constexpr std::string_view kConnectedText = " cihaza bağlanıldı.";
+constexpr std::string_view kNotConnectedText = " cihaza bağlanılamadı.";
+constexpr std::string_view kSetDoneText = " olarak set edildi.";
+constexpr std::string_view kSetFailedText = " Set Edilemedi!";
+// Refused before anything goes out, rather than sending to an empty address.
+constexpr std::string_view kNoHostText = "Host not set.";
+
+std::int32_t AddClamped(std::int32_t tally, std::int64_t delta) {
+    const std::int64_t sum = std::clamp<std::int64_t>(static_cast<std::int64_t>(tally) + delta,
+                                                      std::numeric_limits<std::int32_t>::min(),
+                                                      std::numeric_limits<std::int32_t>::max());
+    return static_cast<std::int32_t>(sum);
+}
+
+} // namespace
+
+TFKelvraDM::TFKelvraDM(DatagramEndpoint& endpoint, Clock& clock, OperatorConsole& console,
+                       HostNetwork& hostNetwork)
+    : endpoint_(endpoint), clock_(clock), console_(console), hostNetwork_(hostNetwork) {
+    DataModuleCreate();
+}
+
+void TFKelvraDM::DataModuleCreate() {
+    fieldList_.clear();
+}
+
+std::string TFKelvraDM::TimeStamp() const {
+    return clock_.longTimeText(clock_.now());
+}
+
+void TFKelvraDM::Log(const std::string& text) {
+    console_.appendLog(TimeStamp() + text);
+}
+
+void TFKelvraDM::Send(const std::string& text) {
+    if (endpoint_.host().empty()) {
+        throw ESocketError(std::string(kNoHostText));
+    }
+    endpoint_.send(text);
+}
+
+std::string TFKelvraDM::Receive() {
+    return endpoint_.receive(protocol::kReceiveTimeoutMs);
+}
+
+bool TFKelvraDM::ConnectDevice(const std::string& ipText, const std::string& portText) {
+    endpoint_.close();
+    endpoint_.setHost(ipText);
+    const std::int32_t port = StrToInt(portText);
+    if (port < 0 || port > protocol::kMaxPort) {
+        throw EPortRangeError(portText);
+    }
+    endpoint_.setPort(port);
+    endpoint_.open();
+    clock_.pause(protocol::kConnectSettleMs);
+    Send(std::string(protocol::kHandshake));
+    lastResponse_ = Receive();
+
+    const std::string target = " IP: " + ipText + " Port: " + portText;
+    if (ContainsOK(lastResponse_)) {
+        if (!deviceConnected_) {
+            Log(target + std::string(kConnectedText));
+        }
+        deviceConnected_ = true;
+        return true;
+    }
+    deviceConnected_ = false;
+    Log(target + std::string(kNotConnectedText));
+    return false;
+}
+
+std::string TFKelvraDM::QueryDevice(const std::string& command) {
+    Send(command);
+    clock_.pause(protocol::kCommandPauseMs);
+    const std::string reply = Receive();
+    clock_.pause(protocol::kCommandPauseMs);
+    Log(" " + command + ">>>" + reply);
+    return RemoveCrLf(reply);
+}
+
+void TFKelvraDM::SendLimit(const std::string& command, const std::string& valueText) {
+    const std::string message = LimitMessage(command, valueText);
+    Send(message);
+    clock_.pause(protocol::kCommandPauseMs);
+    const std::string reply = Receive();
+    Log(" " + message + " = " + reply);
+    clock_.pause(protocol::kCommandPauseMs);
+}
+
+void TFKelvraDM::SetDeviceValue(const std::string& command, const std::string& value,
+                                const std::string& caption) {
+    for (int tries = 0;;) {
+        Send(std::string(protocol::kHandshake));
+        clock_.pause(protocol::kCommandPauseMs);
+        try {
+            lastResponse_ = Receive();
+        } catch (const ESocketError&) {
+            // A failed handshake receive costs a reconnect, not the transaction.
+            ConnectDevice(console_.deviceAddressText(), console_.devicePortText());
+        }
+        ++tries;
+        if (!ContainsOK(lastResponse_)) {
+            ConnectDevice(console_.deviceAddressText(), console_.devicePortText());
+        }
+        if (ContainsOK(lastResponse_) || tries == protocol::kHandshakeTries) {
+            break;
+        }
+    }
+
+    // Sent even when no handshake was answered; the reply decides the score.
+    const std::string message = SetMessage(command, value);
+    Send(message);
+    clock_.pause(protocol::kCommandPauseMs);
+    lastResponse_ = Receive();
+    clock_.pause(protocol::kCommandPauseMs);
+    Log(" " + caption + " " + message + " = " + lastResponse_);
+    setTally_ = ContainsOK(lastResponse_) ? AddClamped(setTally_, protocol::kTallyAccepted)
+                                          : AddClamped(setTally_, -protocol::kTallyRefused);
+}
+
+void TFKelvraDM::ShowSetResult(const std::string& caption, const std::string& value) {
+    if (ContainsOK(lastResponse_) && setTally_ > 0) {
+        console_.showInformation(caption + " " + value + std::string(kSetDoneText));
+    } else {
+        console_.showInformation(caption + std::string(kSetFailedText));
+    }
+    setTally_ = 0;
+}
+
+void TFKelvraDM::SplitFields(char delimiter, std::string_view text, FieldList& list) {
+    auto items = SplitItems(delimiter, text);
+    if (!items) {
+        return;
+    }
+    setTally_ = 0;
+    list.assign(std::move(*items));
+}
+
+std::string TFKelvraDM::FormatMac(std::string_view text) {
+    constexpr int kPieces = 6;
+    std::string pieces[kPieces];
+    if (text.find(protocol::kDottedDelimiter) != std::string_view::npos) {
+        SplitFields(protocol::kDottedDelimiter, text, fieldList_);
+        for (int i = 0; i < kPieces; ++i) {
+            pieces[i] = DecToHexText(fieldList_[i]);
+        }
+    } else {
+        const std::vector<std::string_view> chars = Utf8Characters(text);
+        for (int i = 0; i < kPieces; ++i) {
+            std::string pair;
+            for (std::size_t c = 2 * i; c < chars.size() && c < 2 * static_cast<std::size_t>(i) + 2;
+                 ++c) {
+                pair += chars[c];
+            }
+            pieces[i] = HexPairsToChars(pair);
+        }
+    }
+
+    std::string result;
+    for (const std::string& piece : pieces) {
+        // A leading empty piece adds nothing; a later one still adds its dot.
+        result = result.empty() ? piece : result + "." + piece;
+    }
+    return result;
+}
+
+} // namespace kelvra
