@@ -1,0 +1,170 @@
+#pragma once
+
+#include "link/Ports.h"
+#include "ui/Dialogs.h"
+#include "ui/widgets.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAbstractButton;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+
+namespace kelvra {
+
+class TFKelvraDM;
+
+// The program's one window: the connection and setting fields, the device
+// information, the alarm limits, the exchange log and the operation buttons. It is
+// also the operator console the device link writes its log lines into.
+class TfrmMain : public QWidget, public OperatorConsole {
+    Q_OBJECT
+
+public:
+    TfrmMain();
+    explicit TfrmMain(Dialogs& dialogs);
+    ~TfrmMain() override;
+    TfrmMain(const TfrmMain&) = delete;
+    TfrmMain& operator=(const TfrmMain&) = delete;
+
+    // The window is built before the data module, so the module comes in later.
+    // Handlers that run before this do nothing.
+    void attachDataModule(TFKelvraDM& dm);
+
+    void appendLog(const std::string& line) override;
+    std::string deviceAddressText() const override;
+    std::string devicePortText() const override;
+    void showInformation(const std::string& text) override;
+
+    void btnBaglanClick();
+    void btnBilgileriAlClick();
+    void btnTemizleClick();
+    void btnKapatClick();
+    void Timer1Timer();
+
+    // Header bar.
+    QFrame* Panel1 = nullptr;
+    QLabel* lblBaslik = nullptr;
+    QLabel* cxImage1 = nullptr;
+
+    // Bottom bar.
+    QFrame* Panel2 = nullptr;
+    QToolButton* btnBaglan = nullptr;
+    QToolButton* btnBilgileriAl = nullptr;
+    QPushButton* btnKapat = nullptr;
+
+    QTabWidget* pc = nullptr;
+    QWidget* cxTabSheet6 = nullptr;
+
+    // Left column.
+    QFrame* pnlsol = nullptr;
+    QFrame* pnlSolUst = nullptr;
+    QGroupBox* gbCBaglanti = nullptr;
+    TCaptionedEdit* cihazIP = nullptr;
+    TCaptionedEdit* cihazPort = nullptr;
+    QGroupBox* gbCihazaYazilacak = nullptr;
+    TCaptionedEdit* yeniCihazIP = nullptr;
+    TCaptionedEdit* yeniAgGecidi = nullptr;
+    TCaptionedEdit* yeniVarsayilanAg = nullptr;
+    TCaptionedEdit* yeniDNS = nullptr;
+    QToolButton* btnYeniIP = nullptr;
+    QToolButton* btnAltAg = nullptr;
+    QToolButton* btnVarsayilanAg = nullptr;
+    QToolButton* btnDNS = nullptr;
+    QPushButton* btnCihazaUygula = nullptr;
+    QGroupBox* gbTarihSaat = nullptr;
+    TCaptionedDateEdit* deTarihSaat = nullptr;
+    QToolButton* btnTarihSaatSet = nullptr;
+    QGroupBox* gbUzak = nullptr;
+    TCaptionedEdit* UzakIP = nullptr;
+    QToolButton* BTNServerIP = nullptr;
+    QFrame* pnlSolAlt = nullptr;
+
+    // Device information column.
+    QGroupBox* cbcihazbilgileri = nullptr;
+    QGroupBox* cxGroupBox1 = nullptr;
+    TCaptionedEdit* EDTCIHAZID = nullptr;
+    TCaptionedEdit* cIP = nullptr;
+    TCaptionedEdit* CPort = nullptr;
+    TCaptionedEdit* CMac = nullptr;
+    TCaptionedEdit* CGateway = nullptr;
+    TCaptionedEdit* cIPMask = nullptr;
+    TCaptionedEdit* cDNS = nullptr;
+    TCaptionedEdit* CServerIP = nullptr;
+    TCaptionedEdit* cServerPort = nullptr;
+    QGroupBox* cxGroupBox2 = nullptr;
+    TCaptionedEdit* cbKalibrasyonArti = nullptr;
+    TCaptionedEdit* cbKalibrasyonEksi = nullptr;
+    QToolButton* btnKalibrasyonArti = nullptr;
+    QToolButton* btnKalibrasyonEksi = nullptr;
+    QFrame* pnlSaatTarih = nullptr;
+    TCaptionedEdit* cbSaat = nullptr;
+    TCaptionedEdit* cbTarih = nullptr;
+
+    // Alarm limits column.
+    QGroupBox* gbsetbilgileri = nullptr;
+    QGroupBox* gbDolapIsi = nullptr;
+    TCaptionedEdit* cbDolapIsiYuksek = nullptr;
+    TCaptionedEdit* cbDolapIsiDusuk = nullptr;
+    QToolButton* btnDolapIsiSet = nullptr;
+    QGroupBox* gbNem = nullptr;
+    TCaptionedEdit* cbNemYuksek = nullptr;
+    TCaptionedEdit* cbNemDusuk = nullptr;
+    QToolButton* btnNem = nullptr;
+    QGroupBox* gbOrtamIsi = nullptr;
+    TCaptionedEdit* cbOrtamIsiY = nullptr;
+    TCaptionedEdit* cbOrtamIsiD = nullptr;
+    QToolButton* btnOrtamIsi = nullptr;
+    QGroupBox* gbBasinc = nullptr;
+    TCaptionedEdit* cbBasincYuksek = nullptr;
+    TCaptionedEdit* cbBasincDusuk = nullptr;
+    QToolButton* btnBasinc = nullptr;
+    QGroupBox* gbYakinIsi = nullptr;
+    TCaptionedEdit* cbYakinIsiYuksek = nullptr;
+    TCaptionedEdit* cbYakinIsiDusuk = nullptr;
+    QToolButton* btnYakinIsi = nullptr;
+
+    // Exchange log column.
+    QGroupBox* gbcihazdangelen = nullptr;
+    QPlainTextEdit* mmo = nullptr;
+    QPushButton* btnTemizle = nullptr;
+    QFrame* pnlUzak = nullptr;
+
+    QTimer* Timer1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Whether a handler talks to the device, and so blocks the window for a while.
+    enum class HandlerKind { Window, Device };
+
+    TfrmMain(std::unique_ptr<Dialogs> ownDialogs, Dialogs& dialogs);
+
+    void buildWindow();
+    void wireHandlers();
+    void bindClick(QAbstractButton* button, void (TfrmMain::*handler)(), HandlerKind kind);
+    void fitOuterSize();
+
+    // The one guard every handler runs in: an escaping error ends the handler and
+    // is shown in the stop box; a device handler shows the wait cursor meanwhile.
+    void runGuarded(const std::function<void()>& handler, HandlerKind kind);
+
+    std::unique_ptr<Dialogs> ownDialogs_;
+    Dialogs& dialogs_;
+    TFKelvraDM* FKelvraDM = nullptr;
+    // The last identity reply of the readout, without CR LF.
+    std::string CasResponse;
+    bool outerSizeFitted_ = false;
+};
+
+} // namespace kelvra

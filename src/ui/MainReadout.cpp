@@ -1,0 +1,7 @@
+#include "ui/Main.h"
+
+namespace kelvra {
+
+void TfrmMain::btnBilgileriAlClick() {}
+
+} // namespace kelvra
