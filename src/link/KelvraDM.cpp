@@ -152,6 +152,14 @@ void TFKelvraDM::SplitFields(char delimiter, std::string_view text, FieldList& l
     list.assign(std::move(*items));
 }
 
+void TFKelvraDM::LoadRecord(std::string_view reply) {
+    if (reply.find(protocol::kRecordDelimiter) != std::string_view::npos) {
+        SplitFields(protocol::kRecordDelimiter, reply, fieldList_);
+    } else {
+        fieldList_.assign({std::string(reply)});
+    }
+}
+
 std::string TFKelvraDM::FormatMac(std::string_view text) {
     constexpr int kPieces = 6;
     std::string pieces[kPieces];

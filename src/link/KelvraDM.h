@@ -34,6 +34,9 @@ public:
 
     // Refills list from text, and resets the tally, only when the delimiter occurs.
     void SplitFields(char delimiter, std::string_view text, FieldList& list);
+    // A "|"-delimited device record into the shared list. A reply without "|" is a
+    // record of one item, the reply itself, so no items of an earlier split survive.
+    void LoadRecord(std::string_view reply);
     // The MAC reply in dotted two-digit hexadecimal.
     std::string FormatMac(std::string_view text);
 

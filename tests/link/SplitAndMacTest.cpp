@@ -45,6 +45,17 @@ TEST_F(SplitFieldsTest, ADelimiterAfterCodeZeroStillClears) {
     EXPECT_EQ(dm.SetTally(), 0);
 }
 
+TEST_F(SplitFieldsTest, ARecordWithoutTheDelimiterIsOneItemNeverAnOldSplit) {
+    dm.SplitFields('.', "192.168.1.10", dm.Fields());
+    for (const char* reply : {"", "KLV"}) {
+        dm.LoadRecord(reply);
+        EXPECT_EQ(dm.Fields().items(), std::vector<std::string>{reply});
+        EXPECT_THROW(dm.Fields()[1], EStringListError);
+    }
+    dm.LoadRecord("a|b c");
+    EXPECT_EQ(dm.Fields().items(), (std::vector<std::string>{"a", "b", "c"}));
+}
+
 struct MacCase {
     const char* name;
     std::string reply;
