@@ -1,7 +1,87 @@
+#include "link/KelvraDM.h"
+#include "link/Protocol.h"
 #include "ui/Main.h"
+
+#include <QString>
+#include <array>
+#include <utility>
 
 namespace kelvra {
 
-void TfrmMain::btnBilgileriAlClick() {}
+namespace {
+
+QString ToQ(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string Std(const TCaptionedEdit* box) {
+    return box->text().toStdString();
+}
+
+// Where the settings record lands: position, box. Positions 2 and 3 are not shown.
+using BoxMember = TCaptionedEdit* TfrmMain::*;
+constexpr std::array<std::pair<int, BoxMember>, 12> kSettingsBoxes{{
+    {0, &TfrmMain::cbSaat},
+    {1, &TfrmMain::cbTarih},
+    {4, &TfrmMain::cbOrtamIsiY},
+    {5, &TfrmMain::cbOrtamIsiD},
+    {6, &TfrmMain::cbNemYuksek},
+    {7, &TfrmMain::cbNemDusuk},
+    {8, &TfrmMain::cbBasincYuksek},
+    {9, &TfrmMain::cbBasincDusuk},
+    {10, &TfrmMain::cbDolapIsiYuksek},
+    {11, &TfrmMain::cbDolapIsiDusuk},
+    {12, &TfrmMain::cbYakinIsiYuksek},
+    {13, &TfrmMain::cbYakinIsiDusuk},
+}};
+
+} // namespace
+
+// Reads the whole device into the window: one connect, eight read commands. The
+// readout goes on whether the handshake was answered or not.
+void TfrmMain::btnBilgileriAlClick() {
+    if (FKelvraDM == nullptr) {
+        return;
+    }
+    TFKelvraDM& dm = *FKelvraDM;
+    using namespace protocol;
+
+    dm.ConnectDevice(Std(cihazIP), Std(cihazPort));
+
+    CasResponse = dm.QueryDevice(std::string(kReadIdentity));
+    dm.LoadRecord(CasResponse);
+    appendLog(dm.TimeStamp() + " CAS " + CasResponse);
+    EDTCIHAZID->setText(ToQ(dm.Fields()[0]));
+
+    yeniCihazIP->setText(cihazIP->text());
+    cIP->setText(cihazIP->text());
+
+    CPort->setText(ToQ(dm.QueryDevice(std::string(kReadPort))));
+    CMac->setText(ToQ(dm.FormatMac(dm.QueryDevice(std::string(kReadMac)))));
+
+    CGateway->setText(ToQ(dm.QueryDevice(std::string(kReadGateway))));
+    yeniVarsayilanAg->setText(CGateway->text());
+    cIPMask->setText(ToQ(dm.QueryDevice(std::string(kReadMask))));
+    yeniAgGecidi->setText(cIPMask->text());
+    cDNS->setText(ToQ(dm.QueryDevice(std::string(kReadDns))));
+    yeniDNS->setText(cDNS->text());
+
+    const std::string settings = dm.QueryDevice(std::string(kReadSettings));
+    if (settings.empty()) {
+        // A silent device: show no values rather than stale ones, and go on.
+        for (const auto& [position, box] : kSettingsBoxes) {
+            (this->*box)->clear();
+        }
+    } else {
+        dm.LoadRecord(settings);
+        // Box by box, so that a short record fills what it holds before it fails.
+        for (const auto& [position, box] : kSettingsBoxes) {
+            (this->*box)->setText(ToQ(dm.Fields()[position]));
+        }
+    }
+
+    CServerIP->setText(ToQ(dm.QueryDevice(std::string(kReadServer))));
+    cServerPort->setText(ToQ(std::string(kServerPort)));
+}
 
 } // namespace kelvra
