@@ -1,0 +1,19 @@
+#pragma once
+
+#include "net/Ipv4Address.h"
+
+#include <optional>
+#include <string>
+
+namespace kelvra::net {
+
+// The first IPv4 address a name look-up gives (a dotted text resolves to
+// itself); empty when there is none or the look-up fails. Never throws.
+std::optional<Ipv4Bytes> LookUpHostName(const std::string& name);
+
+// The endpoint's host text rules, applied anew for every datagram: "LOCALHOST" in
+// any letter case, then a dotted quad read by the integer text rule, then a name
+// look-up. Throws ESocketError("Host not found.") when the look-up gives nothing.
+Ipv4Bytes ResolveEndpointHost(const std::string& host);
+
+} // namespace kelvra::net

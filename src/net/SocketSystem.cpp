@@ -1,0 +1,99 @@
+#include "net/SocketSystem.h"
+
+#ifdef _WIN32
+#include <winsock2.h>
+#else
+#include <cerrno>
+#include <cstring>
+#include <poll.h>
+#include <unistd.h>
+#endif
+
+namespace kelvra::net {
+
+#ifdef _WIN32
+
+SocketLayer::SocketLayer() {
+    WSADATA data{};
+    started_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
+}
+
+SocketLayer::~SocketLayer() {
+    if (started_) {
+        WSACleanup();
+    }
+}
+
+int LastSocketError() {
+    return WSAGetLastError();
+}
+
+std::string SocketErrorDescription(int code) {
+    char* text = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string description = length > 0 ? std::string(text, length) : std::string();
+    LocalFree(text);
+    // The system ends its texts with CR LF; the message has its own layout.
+    while (!description.empty() && (description.back() == '\n' || description.back() == '\r')) {
+        description.pop_back();
+    }
+    return description;
+}
+
+ESocketError InvalidArgumentFailure() {
+    return SocketFailure(WSAEINVAL);
+}
+
+void CloseSocket(NativeSocket socket) {
+    closesocket(static_cast<SOCKET>(socket));
+}
+
+bool WaitReadable(NativeSocket socket, int timeoutMs) {
+    WSAPOLLFD entry{};
+    entry.fd = static_cast<SOCKET>(socket);
+    entry.events = POLLRDNORM;
+    return WSAPoll(&entry, 1, timeoutMs < 0 ? 0 : timeoutMs) > 0;
+}
+
+#else
+
+SocketLayer::SocketLayer() : started_(true) {}
+
+SocketLayer::~SocketLayer() = default;
+
+int LastSocketError() {
+    return errno;
+}
+
+std::string SocketErrorDescription(int code) {
+    return std::strerror(code);
+}
+
+ESocketError InvalidArgumentFailure() {
+    return SocketFailure(EINVAL);
+}
+
+void CloseSocket(NativeSocket socket) {
+    ::close(socket);
+}
+
+bool WaitReadable(NativeSocket socket, int timeoutMs) {
+    pollfd entry{};
+    entry.fd = socket;
+    entry.events = POLLIN;
+    return ::poll(&entry, 1, timeoutMs < 0 ? 0 : timeoutMs) > 0;
+}
+
+#endif
+
+ESocketError SocketFailure(int code) {
+    return ESocketError::fromCode(code, SocketErrorDescription(code));
+}
+
+ESocketError LastSocketFailure() {
+    return SocketFailure(LastSocketError());
+}
+
+} // namespace kelvra::net

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "link/Ports.h"
+
+#include <string>
+
+namespace kelvra {
+
+// The PC's real network: its own address and the ICMP echo probe.
+class SystemHostNetwork : public HostNetwork {
+public:
+    bool localIp(std::string& text) override;
+    std::string localIpText() override;
+    bool ping(const std::string& text) override;
+};
+
+} // namespace kelvra

@@ -1,0 +1,207 @@
+#include "net/UdpEndpoint.h"
+
+#include "core/Cp1254.h"
+#include "core/Errors.h"
+#include "net/HostResolution.h"
+
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#else
+#include <cerrno>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#endif
+
+namespace kelvra {
+
+namespace {
+
+#ifdef _WIN32
+using SocketLength = int;
+constexpr int kDontWait = 0; // Winsock has no per-call flag; reads follow a wait
+using SocketHandle = SOCKET;
+#else
+using SocketLength = socklen_t;
+constexpr int kDontWait = MSG_DONTWAIT; // a datagram with a bad checksum must not block
+using SocketHandle = int;
+#endif
+
+SocketHandle Handle(net::NativeSocket socket) {
+    return static_cast<SocketHandle>(socket);
+}
+
+// A switched-off device is ordinary, not a fault: where the system reports the
+// ICMP port-unreachable of an earlier datagram on a later read (ECONNREFUSED on
+// a connected BSD socket, WSAECONNRESET on Windows), the read counts as silence.
+bool IsRefusedDestination(int code) {
+#ifdef _WIN32
+    return code == WSAECONNRESET;
+#else
+    return code == ECONNREFUSED;
+#endif
+}
+
+// The wait said readable but the datagram is gone (a bad checksum, a signal).
+bool IsNothingWaiting(int code) {
+#ifdef _WIN32
+    return code == WSAEWOULDBLOCK || code == WSAEINTR;
+#else
+    return code == EAGAIN || code == EWOULDBLOCK || code == EINTR;
+#endif
+}
+
+// Windows fails a read into a buffer that is too short but fills the buffer.
+bool IsTruncatedRead(int code) {
+#ifdef _WIN32
+    return code == WSAEMSGSIZE;
+#else
+    (void)code;
+    return false;
+#endif
+}
+
+int RemainingMs(std::chrono::steady_clock::time_point deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+}
+
+} // namespace
+
+UdpEndpoint::~UdpEndpoint() {
+    close();
+}
+
+void UdpEndpoint::close() {
+    if (isOpen()) {
+        net::CloseSocket(socket_);
+    }
+    socket_ = net::kNoSocket;
+    peer_.reset();
+}
+
+void UdpEndpoint::open() {
+    if (isOpen()) {
+        return;
+    }
+    const auto handle = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+#ifdef _WIN32
+    if (handle == INVALID_SOCKET) {
+        throw net::LastSocketFailure();
+    }
+#else
+    if (handle < 0) {
+        throw net::LastSocketFailure();
+    }
+#endif
+    socket_ = static_cast<net::NativeSocket>(handle);
+    peer_.reset();
+}
+
+void UdpEndpoint::send(const std::string& text) {
+    if (host_.empty()) {
+        // Sending to an empty host would go to 0.0.0.0, that is, to this PC.
+        throw ESocketError("Host not set.");
+    }
+    open();
+    const Ipv4Bytes address = net::ResolveEndpointHost(host_);
+    if (port_ < 0 || port_ > protocol::kMaxPort) {
+        throw net::InvalidArgumentFailure();
+    }
+    discardWaiting();
+
+    sockaddr_in destination{};
+    destination.sin_family = AF_INET;
+    destination.sin_port = htons(static_cast<std::uint16_t>(port_));
+    std::memcpy(&destination.sin_addr, address.data(), address.size());
+
+    const std::string bytes = EncodeCp1254(text);
+    const auto sent =
+        ::sendto(Handle(socket_), bytes.data(), static_cast<int>(bytes.size()), 0,
+                 reinterpret_cast<const sockaddr*>(&destination), sizeof(destination));
+    if (sent < 0) {
+        throw net::LastSocketFailure();
+    }
+    peer_ = address;
+    if (static_cast<std::size_t>(sent) != bytes.size()) {
+        throw ESocketError("Not all bytes sent.");
+    }
+}
+
+std::string UdpEndpoint::receive(int timeoutMs) {
+    open();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    if (!peer_) {
+        // Nothing sent since opening: no datagram could be a reply, and the socket
+        // has no local port yet.
+        std::this_thread::sleep_until(deadline);
+        return {};
+    }
+    for (;;) {
+        if (!net::WaitReadable(socket_, RemainingMs(deadline))) {
+            return {};
+        }
+        const std::optional<Datagram> datagram = readDatagram();
+        if (datagram && datagram->source == *peer_) {
+            return DecodeCp1254(datagram->bytes);
+        }
+        // A refused destination or a stranger's datagram: go on waiting for what
+        // is left of the time-out.
+    }
+}
+
+std::uint16_t UdpEndpoint::localPort() const {
+    if (!isOpen()) {
+        return 0;
+    }
+    sockaddr_in local{};
+    SocketLength length = sizeof(local);
+    if (::getsockname(Handle(socket_), reinterpret_cast<sockaddr*>(&local), &length) != 0) {
+        return 0;
+    }
+    return ntohs(local.sin_port);
+}
+
+void UdpEndpoint::discardWaiting() {
+    if (!peer_) {
+        return; // nothing sent yet, so nothing can be waiting
+    }
+    while (net::WaitReadable(socket_, 0)) {
+        try {
+            readDatagram();
+        } catch (const ESocketError&) {
+            return; // a late error is no reason to refuse the next command
+        }
+    }
+}
+
+std::optional<UdpEndpoint::Datagram> UdpEndpoint::readDatagram() {
+    // A longer datagram is cut to the buffer: its first 8192 bytes are the reply
+    // (the system drops the rest), like any socket layer with this buffer.
+    char buffer[kBufferSize];
+    sockaddr_in source{};
+    SocketLength sourceLength = sizeof(source);
+    auto received = ::recvfrom(Handle(socket_), buffer, sizeof(buffer), kDontWait,
+                               reinterpret_cast<sockaddr*>(&source), &sourceLength);
+    if (received < 0) {
+        const int code = net::LastSocketError();
+        if (IsRefusedDestination(code) || IsNothingWaiting(code)) {
+            return std::nullopt;
+        }
+        if (!IsTruncatedRead(code)) {
+            throw net::SocketFailure(code);
+        }
+        received = sizeof(buffer);
+    }
+    Datagram datagram;
+    datagram.bytes.assign(buffer, static_cast<std::size_t>(received));
+    std::memcpy(datagram.source.data(), &source.sin_addr, datagram.source.size());
+    return datagram;
+}
+
+} // namespace kelvra

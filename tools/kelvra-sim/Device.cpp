@@ -1,0 +1,277 @@
+#include "Device.h"
+
+#include <ctime>
+#include <string>
+
+namespace kelvra::sim {
+
+namespace {
+
+constexpr std::string_view kAccepted = "OK";
+constexpr std::string_view kIdentity = "KLV-DL200|FW2.4|SN20481";
+constexpr std::array<int, 6> kMac{0x00, 0x04, 0xA3, 0x12, 0x34, 0x56};
+// Positions 2 and 3 of the settings record: the present ambient temperature and
+// humidity, which no command changes.
+constexpr std::string_view kReadings = "23|48";
+constexpr std::string_view kAddressPrefixes[] = {"CI", "CK", "CG", "CD", "CS"};
+constexpr std::string_view kLimitQuantities = "THPFN"; // record order of the limits
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Plain decimal digits, at most nine of them.
+std::optional<long long> Digits(std::string_view text) {
+    if (text.empty() || text.size() > 9) {
+        return std::nullopt;
+    }
+    long long value = 0;
+    for (char c : text) {
+        if (!IsDigit(c)) {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// "<digits>F", "+<digits>F", "-0F" or "<digits>FN" (the magnitude of a negative
+// value), as the tool writes a value.
+std::optional<long long> SignedValue(std::string_view text) {
+    if (text.size() >= 2 && text.substr(text.size() - 2) == "FN") {
+        const auto magnitude = Digits(text.substr(0, text.size() - 2));
+        return magnitude ? std::optional<long long>(-*magnitude) : std::nullopt;
+    }
+    if (text.empty() || text.back() != 'F') {
+        return std::nullopt;
+    }
+    text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    const auto value = Digits(text);
+    return value ? std::optional<long long>(negative ? -*value : *value) : std::nullopt;
+}
+
+// "<digits>F" within [low, high].
+std::optional<int> RangedValue(std::string_view text, int low, int high) {
+    if (text.empty() || text.back() != 'F') {
+        return std::nullopt;
+    }
+    const auto value = Digits(text.substr(0, text.size() - 1));
+    if (!value || *value < low || *value > high) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*value);
+}
+
+std::string DottedText(const std::array<int, 4>& octets) {
+    return std::to_string(octets[0]) + "." + std::to_string(octets[1]) + "." +
+           std::to_string(octets[2]) + "." + std::to_string(octets[3]);
+}
+
+std::string TwoDigits(int value) {
+    return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+std::tm LocalParts(HostTime t) {
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(t);
+    std::tm parts{};
+#ifdef _WIN32
+    localtime_s(&parts, &seconds);
+#else
+    localtime_r(&seconds, &parts);
+#endif
+    return parts;
+}
+
+} // namespace
+
+Device::Device(DeviceProfile profile) : profile_(profile) {
+    const auto add = [this](std::string_view prefix, Octets octets) {
+        addresses_.emplace(std::string(prefix), Address{octets, octets});
+    };
+    add("CI", {192, 168, 1, 200});
+    add("CK", {255, 255, 255, 0});
+    add("CG", {192, 168, 1, 1});
+    add("CD", {192, 168, 1, 1});
+    add("CS", {192, 168, 1, 100});
+}
+
+DeviceAnswer Device::answer(std::string_view command, HostTime hostNow) {
+    if (auto value = read(command, hostNow)) {
+        return {std::move(*value), {}};
+    }
+    if (auto set = setClock(command, hostNow)) {
+        return std::move(*set);
+    }
+    if (auto set = setLimit(command)) {
+        return std::move(*set);
+    }
+    if (auto set = setAddress(command)) {
+        return std::move(*set);
+    }
+    return {std::string(kRefused), {}};
+}
+
+std::optional<std::string> Device::read(std::string_view command, HostTime hostNow) const {
+    if (command == "COK") {
+        return std::string(kAccepted);
+    }
+    if (command == "CAS") {
+        return std::string(kIdentity);
+    }
+    if (command == "CPR") {
+        return std::to_string(profile_.port);
+    }
+    if (command == "CMR") {
+        std::string text;
+        for (int byte : kMac) {
+            if (profile_.macHex) {
+                constexpr char kHex[] = "0123456789ABCDEF";
+                text += kHex[byte >> 4];
+                text += kHex[byte & 0x0F];
+            } else {
+                text += (text.empty() ? "" : ".") + std::to_string(byte);
+            }
+        }
+        return text;
+    }
+    if (command == "CGR") {
+        return addressText("CG");
+    }
+    if (command == "CKR") {
+        return addressText("CK");
+    }
+    if (command == "CDR") {
+        return addressText("CD");
+    }
+    if (command == "CSR") {
+        return addressText("CS");
+    }
+    if (command == "CSS") {
+        return settingsRecord(hostNow);
+    }
+    return std::nullopt;
+}
+
+std::optional<DeviceAnswer> Device::setAddress(std::string_view command) {
+    for (std::string_view prefix : kAddressPrefixes) {
+        if (!StartsWith(command, prefix)) {
+            continue;
+        }
+        Address& address = addresses_.find(prefix)->second;
+        const std::string_view rest = command.substr(prefix.size());
+        if (rest == "I") {
+            address.current = address.pending;
+            return DeviceAnswer{std::string(kAccepted), std::string(prefix) + " address is now " +
+                                                            DottedText(address.current)};
+        }
+        // "<n>S<part>F", or the bare "<n>S" for an empty part (taken as 0).
+        if (rest.size() < 2 || rest[0] < '1' || rest[0] > '4' || rest[1] != 'S') {
+            return std::nullopt;
+        }
+        const std::string_view part = rest.substr(2);
+        const std::optional<int> octet = part.empty() ? 0 : RangedValue(part, 0, 255);
+        if (!octet) {
+            return std::nullopt;
+        }
+        address.pending[static_cast<std::size_t>(rest[0] - '1')] = *octet;
+        return DeviceAnswer{std::string(kAccepted), {}};
+    }
+    return std::nullopt;
+}
+
+std::optional<DeviceAnswer> Device::setLimit(std::string_view command) {
+    if (StartsWith(command, "CFVS")) {
+        const auto value = SignedValue(command.substr(4));
+        if (!value) {
+            return std::nullopt;
+        }
+        calibration_ = *value;
+        return DeviceAnswer{std::string(kAccepted), "calibration is now " + std::to_string(*value)};
+    }
+    if (command.size() < 4 || command[0] != 'C' || command[3] != 'S' ||
+        (command[2] != 'H' && command[2] != 'L')) {
+        return std::nullopt;
+    }
+    const std::size_t quantity = kLimitQuantities.find(command[1]);
+    if (quantity == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto value = SignedValue(command.substr(4));
+    if (!value) {
+        return std::nullopt;
+    }
+    const std::size_t slot = quantity * 2 + (command[2] == 'L' ? 1 : 0);
+    limits_[slot] = *value;
+    return DeviceAnswer{std::string(kAccepted),
+                        std::string(command.substr(0, 4)) + " is now " + std::to_string(*value)};
+}
+
+std::optional<DeviceAnswer> Device::setClock(std::string_view command, HostTime hostNow) {
+    struct Field {
+        std::string_view command;
+        int low;
+        int high;
+        int std::tm::*part;
+    };
+    static constexpr Field kFields[] = {
+        {"CDYS", 1, 31, &std::tm::tm_mday}, {"CMHS", 1, 12, &std::tm::tm_mon},
+        {"CYRS", 0, 99, &std::tm::tm_year}, {"CWSS", 1, 7, nullptr},
+        {"CHRS", 0, 23, &std::tm::tm_hour}, {"CMES", 0, 59, &std::tm::tm_min},
+        {"CSDS", 0, 59, &std::tm::tm_sec},
+    };
+    for (const Field& field : kFields) {
+        if (!StartsWith(command, field.command)) {
+            continue;
+        }
+        const auto value = RangedValue(command.substr(4), field.low, field.high);
+        if (!value) {
+            return std::nullopt;
+        }
+        if (field.part == nullptr) {
+            weekday_ = *value; // the record carries no weekday; kept for the log
+            return DeviceAnswer{std::string(kAccepted), "weekday is now " + std::to_string(*value)};
+        }
+        std::tm parts = LocalParts(hostNow + clockOffset_);
+        int stored = *value;
+        if (field.part == &std::tm::tm_mon) {
+            stored -= 1;
+        } else if (field.part == &std::tm::tm_year) {
+            stored += 100; // two digits of a year from 2000 on
+        }
+        parts.*field.part = stored;
+        parts.tm_isdst = -1;
+        const std::time_t changed = std::mktime(&parts);
+        clockOffset_ =
+            std::chrono::seconds(changed - std::chrono::system_clock::to_time_t(hostNow));
+        return DeviceAnswer{std::string(kAccepted),
+                            "clock is now " + settingsRecord(hostNow).substr(0, 19)};
+    }
+    return std::nullopt;
+}
+
+std::string Device::settingsRecord(HostTime hostNow) const {
+    const std::tm parts = LocalParts(hostNow + clockOffset_);
+    std::string record = TwoDigits(parts.tm_hour) + ":" + TwoDigits(parts.tm_min) + ":" +
+                         TwoDigits(parts.tm_sec) + "|" + TwoDigits(parts.tm_mday) + "." +
+                         TwoDigits(parts.tm_mon + 1) + "." + std::to_string(parts.tm_year + 1900) +
+                         "|" + std::string(kReadings);
+    for (long long limit : limits_) {
+        record += "|" + std::to_string(limit);
+    }
+    return record;
+}
+
+std::string Device::addressText(std::string_view prefix) const {
+    return DottedText(addresses_.find(prefix)->second.current);
+}
+
+} // namespace kelvra::sim
