@@ -1,0 +1,43 @@
+#pragma once
+
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <sys/types.h>
+#include <thread>
+#include <vector>
+
+namespace kelvra::e2e {
+
+// A kelvra-sim child listening on a free loopback port, stopped when this goes.
+// Everything it prints is collected, so a test can see what the device was sent.
+class SimProcess {
+public:
+    explicit SimProcess(std::vector<std::string> switches = {},
+                        const std::string& bindAddress = "127.0.0.1");
+    ~SimProcess();
+    SimProcess(const SimProcess&) = delete;
+    SimProcess& operator=(const SimProcess&) = delete;
+
+    int port() const { return port_; }
+    std::string portText() const { return std::to_string(port_); }
+
+    std::vector<std::string> lines() const;
+    // Waits at most timeoutMs for a printed line that contains text.
+    bool waitForLine(const std::string& text, int timeoutMs = 2000);
+
+private:
+    void readOutput();
+    void stop();
+
+    pid_t pid_ = -1;
+    int output_ = -1;
+    int port_ = 0;
+    mutable std::mutex mutex_;
+    std::condition_variable printed_;
+    std::vector<std::string> lines_;
+    bool ended_ = false;
+    std::thread reader_;
+};
+
+} // namespace kelvra::e2e
