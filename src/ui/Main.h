@@ -148,9 +148,15 @@ private:
     // Whether a handler talks to the device, and so blocks the window for a while.
     enum class HandlerKind { Window, Device };
 
-    TfrmMain(std::unique_ptr<Dialogs> ownDialogs, Dialogs& dialogs);
-
+    void setUp();
     void buildWindow();
+    void buildHeader();
+    void buildBottomBar();
+    void buildPage();
+    QWidget* buildLeftColumn();
+    QWidget* buildDeviceColumn();
+    QWidget* buildLimitsColumn();
+    QWidget* buildLogColumn();
     void wireHandlers();
     void bindClick(QAbstractButton* button, void (TfrmMain::*handler)(), HandlerKind kind);
     void fitOuterSize();

@@ -1,6 +1,8 @@
 #include "widgets.h"
 
 #include <QEvent>
+#include <QLocale>
+#include <QRegularExpression>
 
 namespace kelvra {
 
@@ -21,6 +23,13 @@ QPoint CaptionPlacement(TLabelPosition position, const QRect& boxBounds, const Q
         break;
     }
     return {boxBounds.left() - w - spacing, centredTop};
+}
+
+QString CompactDateTimeFormat(const QLocale& locale) {
+    // Seconds would not fit beside the drop-down button of a narrow box.
+    QString time = locale.timeFormat(QLocale::ShortFormat);
+    time.remove(QRegularExpression(QStringLiteral("[^hHm]ss?")));
+    return locale.dateFormat(QLocale::ShortFormat) + QLatin1Char(' ') + time;
 }
 
 TFieldCaption::TFieldCaption(QWidget* box) {
@@ -130,6 +139,7 @@ TCaptionedDateEdit::TCaptionedDateEdit(QWidget* parent)
     setCalendarPopup(true);
     // The minimum stands for "no value yet" and is shown as a blank.
     setSpecialValueText(QStringLiteral(" "));
+    setDisplayFormat(CompactDateTimeFormat(QLocale()));
     setDateTime(minimumDateTime());
 }
 

@@ -7,6 +7,7 @@
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -20,6 +21,9 @@ enum TLabelPosition { lpAbove, lpBelow, lpLeft, lpRight };
 // Where a caption of captionSize goes for a box at boxBounds.
 QPoint CaptionPlacement(TLabelPosition position, const QRect& boxBounds, const QSize& captionSize,
                         int spacing);
+
+// The locale's short date and its time of day to the minute.
+QString CompactDateTimeFormat(const QLocale& locale);
 
 // The label bound to one box: the box is its buddy, so its accelerator and the
 // box's accessible name both lead to the box.

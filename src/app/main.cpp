@@ -1,0 +1,31 @@
+// The program: the window, then the data module with the real ports, then the
+// event loop. Nothing is read from the command line, the environment or files.
+
+#include "ui/Main.h"
+
+#include "link/KelvraDM.h"
+#include "net/SystemClock.h"
+#include "net/SystemHostNetwork.h"
+#include "net/UdpEndpoint.h"
+#include "ui/ApplicationTitle.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    // Qt wants argc and argv; the program reads nothing from them.
+    QApplication application(argc, argv);
+    // The application name, not the display name: Qt appends a display name to
+    // every window caption, and the window's caption must stay exactly its own.
+    QApplication::setApplicationName(QString::fromUtf8(kelvra::kApplicationTitle));
+
+    kelvra::TfrmMain frmMain;
+
+    kelvra::UdpEndpoint endpoint;
+    kelvra::SystemClock clock;
+    kelvra::SystemHostNetwork hostNetwork;
+    kelvra::TFKelvraDM FKelvraDM(endpoint, clock, frmMain, hostNetwork);
+    frmMain.attachDataModule(FKelvraDM);
+
+    frmMain.show();
+    return QApplication::exec();
+}

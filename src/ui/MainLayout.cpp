@@ -1,0 +1,468 @@
+// The window's form: every container, field, caption, initial text and button.
+
+#include "ui/Main.h"
+
+#include <QBoxLayout>
+#include <QFont>
+#include <QFrame>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+// Resources compiled into a static library are registered by hand; the macro only
+// works outside a namespace.
+static void RegisterIconResources() {
+    Q_INIT_RESOURCE(kelvra);
+}
+
+namespace kelvra {
+
+namespace {
+
+// Columns and bars.
+constexpr int kHeaderHeight = 34;
+constexpr int kBottomBarHeight = 46;
+constexpr int kLeftColumnWidth = 262;
+constexpr int kDeviceColumnWidth = 174;
+constexpr int kLimitsColumnWidth = 208;
+constexpr int kLogoWidth = 121;
+constexpr int kLogHeight = 305;
+constexpr int kCloseButtonLeft = 818;
+
+// Rows of captioned fields.
+constexpr int kCaptionHeight = 13;
+constexpr int kBoxHeight = 21;
+constexpr int kRowStep = 24;
+constexpr int kCaptionGap = 3;
+constexpr int kArrowSize = 21;
+constexpr int kArrowIcon = 16;
+
+const char* const kArrowIconPath = ":/icons/arrow-down-right.svg";
+
+// The window's fonts are Windows fonts. Elsewhere Qt takes the first installed
+// look-alike, narrow enough for the fixed caption widths.
+void RegisterFontSubstitutes() {
+    const QStringList lookAlikes = {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                                    QStringLiteral("Liberation Sans"),
+                                    QStringLiteral("Nimbus Sans")};
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), lookAlikes);
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), lookAlikes);
+}
+
+// The window's look in one place. Fonts live here too: under a style sheet Qt no
+// longer hands a window's font down to its children. Group frames are drawn the
+// same on every platform, the title on the frame line, which leaves the fixed
+// group heights room for their rows.
+const char* const kWindowStyle = R"(
+* { font-family: "MS Sans Serif"; font-size: 11px; }
+kelvra--TFieldCaption { font-weight: bold; }
+QPlainTextEdit#mmo { font-size: 9px; }
+QLabel#lblBaslik { font-family: "Tahoma"; font-size: 20px; color: #800000;
+                   background: transparent; }
+QGroupBox { border: 1px solid #a9adb3; border-radius: 3px; margin-top: 6px; padding-top: 8px; }
+QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;
+                   left: 7px; padding: 0px 2px; }
+QGroupBox#cxGroupBox1 { margin-top: 0px; padding-top: 0px; }
+QFrame#pnlSaatTarih { border: 1px solid #a9adb3; border-radius: 3px; }
+)";
+
+struct FieldSpec {
+    TCaptionedEdit* TfrmMain::*member;
+    const char* name;
+    const char* caption;
+    int captionWidth;
+    int boxWidth;
+    const char* text;
+    bool readOnly;
+};
+
+// Caption settings first, box bounds last, so the caption lands next to the box.
+template <class Box>
+void SetUpCaption(Box* box, const char* name, const char* caption, int captionWidth) {
+    box->setObjectName(QString::fromLatin1(name));
+    TFieldCaption* label = box->FieldCaption();
+    label->setObjectName(QString::fromLatin1(name) + QStringLiteral("Caption"));
+    label->setText(QString::fromUtf8(caption));
+    label->resize(captionWidth, kCaptionHeight);
+}
+
+TCaptionedEdit* AddField(TfrmMain& form, QWidget* parent, const FieldSpec& spec, int boxLeft,
+                         int boxTop) {
+    auto* box = new TCaptionedEdit(parent);
+    SetUpCaption(box, spec.name, spec.caption, spec.captionWidth);
+    box->setText(QString::fromUtf8(spec.text));
+    box->setReadOnly(spec.readOnly);
+    box->setGeometry(boxLeft, boxTop, spec.boxWidth, kBoxHeight);
+    form.*spec.member = box;
+    return box;
+}
+
+QIcon Picture(const char* path) {
+    // Without the SVG icon engine the icon is null and the button shows its text.
+    return QIcon(QString::fromLatin1(path));
+}
+
+QToolButton* SpeedButton(QWidget* parent, const char* name, const char* text, const char* icon,
+                         int iconSize) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(true);
+    button->setIcon(Picture(icon));
+    button->setIconSize(QSize(iconSize, iconSize));
+    if (text != nullptr) {
+        button->setText(QString::fromUtf8(text));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    } else {
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
+    return button;
+}
+
+QToolButton* ArrowButton(QWidget* parent, const char* name, const QWidget* besideBox) {
+    QToolButton* button = SpeedButton(parent, name, nullptr, kArrowIconPath, kArrowIcon);
+    const QRect box = besideBox->geometry();
+    button->setGeometry(box.right() + 1 + 2, box.top(), kArrowSize, box.height());
+    return button;
+}
+
+QPushButton* PushButton(QWidget* parent, const char* name, const char* text, const char* icon,
+                        int iconSize) {
+    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(Picture(icon));
+    button->setIconSize(QSize(iconSize, iconSize));
+    return button;
+}
+
+QGroupBox* Group(QWidget* parent, const char* name, const char* title) {
+    auto* group = new QGroupBox(QString::fromUtf8(title), parent);
+    group->setObjectName(QString::fromLatin1(name));
+    return group;
+}
+
+QFrame* Panel(QWidget* parent, const char* name, QFrame::Shape shape = QFrame::NoFrame) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFrameShape(shape);
+    if (shape != QFrame::NoFrame) {
+        panel->setFrameShadow(QFrame::Raised);
+    }
+    return panel;
+}
+
+QVBoxLayout* Stack(QWidget* owner, int margin = 0) {
+    auto* layout = new QVBoxLayout(owner);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(0);
+    return layout;
+}
+
+template <class W> W* Fixed(W* widget, int width, int height) {
+    if (width > 0) {
+        widget->setFixedWidth(width);
+    }
+    if (height > 0) {
+        widget->setFixedHeight(height);
+    }
+    return widget;
+}
+
+// The first row below a group's title, and the first row in an untitled frame.
+constexpr int kTitledFirstRow = 15;
+constexpr int kFrameFirstRow = 8;
+
+// Boxes in one column, one row under the other.
+struct RowGrid {
+    int boxLeft;
+    int top;
+    int step = kRowStep;
+
+    int row(int index) const { return top + index * step; }
+};
+
+} // namespace
+
+void TfrmMain::buildWindow() {
+    RegisterIconResources();
+    RegisterFontSubstitutes();
+    setStyleSheet(QString::fromLatin1(kWindowStyle));
+    auto* layout = Stack(this);
+    buildHeader();
+    pc = new QTabWidget(this);
+    pc->setObjectName(QStringLiteral("pc"));
+    buildPage();
+    buildBottomBar();
+    layout->addWidget(Panel1);
+    layout->addWidget(pc, 1);
+    layout->addWidget(Panel2);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+}
+
+void TfrmMain::buildHeader() {
+    Panel1 = Fixed(Panel(this, "Panel1", QFrame::StyledPanel), 0, kHeaderHeight);
+    auto* bar = new QHBoxLayout(Panel1);
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->setSpacing(0);
+
+    lblBaslik = new QLabel(QStringLiteral("KELVRA WIZARD"), Panel1);
+    lblBaslik->setObjectName(QStringLiteral("lblBaslik"));
+    lblBaslik->setAlignment(Qt::AlignCenter);
+
+    cxImage1 = new QLabel(Panel1);
+    cxImage1->setObjectName(QStringLiteral("cxImage1"));
+    cxImage1->setFixedWidth(kLogoWidth);
+    cxImage1->setAlignment(Qt::AlignCenter);
+    cxImage1->setAutoFillBackground(false);
+    cxImage1->setCursor(Qt::PointingHandCursor);
+    const QIcon logo = Picture(":/icons/logo.svg");
+    cxImage1->setPixmap(logo.pixmap(QSize(kLogoWidth - 4, kHeaderHeight - 6)));
+
+    bar->addWidget(lblBaslik, 1);
+    bar->addWidget(cxImage1);
+}
+
+void TfrmMain::buildBottomBar() {
+    Panel2 = Fixed(Panel(this, "Panel2", QFrame::StyledPanel), 0, kBottomBarHeight);
+    // Fixed places: the buttons keep them when the window is resized.
+    btnBaglan = SpeedButton(Panel2, "btnBaglan", "Bağlan", ":/icons/connect.svg", 32);
+    btnBaglan->setGeometry(4, 3, 100, 40);
+    btnBilgileriAl =
+        SpeedButton(Panel2, "btnBilgileriAl", "Bilgileri Al", ":/icons/arrow-down-right.svg", 16);
+    btnBilgileriAl->setGeometry(106, 3, 104, 40);
+    btnKapat = PushButton(Panel2, "btnKapat", "Kapat", ":/icons/exit.svg", 24);
+    btnKapat->setGeometry(kCloseButtonLeft, 6, 100, 34);
+}
+
+void TfrmMain::buildPage() {
+    cxTabSheet6 = new QWidget;
+    cxTabSheet6->setObjectName(QStringLiteral("cxTabSheet6"));
+    pc->addTab(cxTabSheet6, QStringLiteral("6"));
+
+    auto* columns = new QHBoxLayout(cxTabSheet6);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(0);
+    columns->addWidget(buildLeftColumn());
+    columns->addWidget(buildDeviceColumn());
+    columns->addWidget(buildLimitsColumn());
+    // Only the log column takes up a change of the window's width.
+    columns->addWidget(buildLogColumn(), 1);
+}
+
+QWidget* TfrmMain::buildLeftColumn() {
+    pnlsol = Fixed(Panel(cxTabSheet6, "pnlsol"), kLeftColumnWidth, 0);
+    auto* column = Stack(pnlsol);
+    pnlSolUst = Panel(pnlsol, "pnlSolUst");
+    pnlSolAlt = Fixed(Panel(pnlsol, "pnlSolAlt"), 0, 50);
+    column->addWidget(pnlSolUst, 1);
+    column->addWidget(pnlSolAlt);
+
+    auto* groups = Stack(pnlSolUst);
+    gbCBaglanti = Fixed(Group(pnlSolUst, "gbCBaglanti", "Cihaz Bağlantı Bilgileri"), 0, 63);
+    gbCihazaYazilacak =
+        Fixed(Group(pnlSolUst, "gbCihazaYazilacak", "Cihaza Yazılacak Bilgiler"), 0, 149);
+    gbTarihSaat = Fixed(Group(pnlSolUst, "gbTarihSaat", "Tarih Saat"), 0, 41);
+    gbUzak = Fixed(Group(pnlSolUst, "gbUzak", "Uzak"), 0, 51);
+    for (QGroupBox* group : {gbCBaglanti, gbCihazaYazilacak, gbTarihSaat, gbUzak}) {
+        groups->addWidget(group);
+    }
+    groups->addStretch(1);
+
+    const int wideBoxLeft = 8 + 120 + kCaptionGap;
+    const RowGrid connection{wideBoxLeft, kTitledFirstRow, 22};
+    AddField(*this, gbCBaglanti,
+             {&TfrmMain::cihazIP, "cihazIP", "Cihaz IP Adresi", 120, 90, "192.168.1.200", false},
+             connection.boxLeft, connection.row(0));
+    AddField(*this, gbCBaglanti,
+             {&TfrmMain::cihazPort, "cihazPort", "Cihaz Port Adresi", 120, 90, "10001", false},
+             connection.boxLeft, connection.row(1));
+
+    const RowGrid toWrite{wideBoxLeft, kTitledFirstRow, 23};
+    const FieldSpec writeFields[] = {
+        {&TfrmMain::yeniCihazIP, "yeniCihazIP", "Yeni IP Adresi", 120, 90, "192.168.1.200", false},
+        {&TfrmMain::yeniAgGecidi, "yeniAgGecidi", "Alt Ağ Maskesi", 120, 90, "255.255.255.0",
+         false},
+        {&TfrmMain::yeniVarsayilanAg, "yeniVarsayilanAg", "Varsayılan Ağ Geçidi", 120, 90,
+         "192.168.1.1", false},
+        {&TfrmMain::yeniDNS, "yeniDNS", "DNS", 120, 90, "192.168.1.1", false},
+    };
+    QToolButton* TfrmMain::*const writeButtons[] = {&TfrmMain::btnYeniIP, &TfrmMain::btnAltAg,
+                                                    &TfrmMain::btnVarsayilanAg, &TfrmMain::btnDNS};
+    const char* const writeButtonNames[] = {"btnYeniIP", "btnAltAg", "btnVarsayilanAg", "btnDNS"};
+    for (int i = 0; i < 4; ++i) {
+        TCaptionedEdit* box =
+            AddField(*this, gbCihazaYazilacak, writeFields[i], toWrite.boxLeft, toWrite.row(i));
+        QToolButton* arrow = ArrowButton(gbCihazaYazilacak, writeButtonNames[i], box);
+        arrow->hide(); // nothing in the program shows these four
+        this->*writeButtons[i] = arrow;
+    }
+    btnCihazaUygula =
+        PushButton(gbCihazaYazilacak, "btnCihazaUygula", "Cihaza Uygula", ":/icons/apply.svg", 32);
+    btnCihazaUygula->setGeometry(wideBoxLeft, toWrite.row(4) + 1, 114, 38);
+
+    deTarihSaat = new TCaptionedDateEdit(gbTarihSaat);
+    SetUpCaption(deTarihSaat, "deTarihSaat", "Tarih Saat", 70);
+    deTarihSaat->setGeometry(8 + 70 + kCaptionGap, kTitledFirstRow, 125, kBoxHeight);
+    btnTarihSaatSet = ArrowButton(gbTarihSaat, "btnTarihSaatSet", deTarihSaat);
+
+    TCaptionedEdit* remote =
+        AddField(*this, gbUzak,
+                 {&TfrmMain::UzakIP, "UzakIP", "Modem IP Adresi", 120, 91, "192.168.1.1", false},
+                 wideBoxLeft, kTitledFirstRow + 3);
+    BTNServerIP = ArrowButton(gbUzak, "BTNServerIP", remote);
+    return pnlsol;
+}
+
+QWidget* TfrmMain::buildDeviceColumn() {
+    cbcihazbilgileri =
+        Fixed(Group(cxTabSheet6, "cbcihazbilgileri", "Cihaz Bilgileri"), kDeviceColumnWidth, 0);
+    auto* stack = Stack(cbcihazbilgileri, 1);
+    cxGroupBox1 = Fixed(Group(cbcihazbilgileri, "cxGroupBox1", ""), 0, 220);
+    cxGroupBox2 = Fixed(Group(cbcihazbilgileri, "cxGroupBox2", "Kalibrasyon"), 0, 62);
+    pnlSaatTarih = Fixed(Panel(cbcihazbilgileri, "pnlSaatTarih"), 0, 105);
+    stack->addWidget(cxGroupBox1);
+    stack->addWidget(cxGroupBox2);
+    stack->addWidget(pnlSaatTarih);
+    stack->addStretch(1);
+
+    // The two wider "Modem" captions reach further left; all boxes share a column.
+    const RowGrid identity{3 + 68 + kCaptionGap, kFrameFirstRow, 23};
+    const FieldSpec identityFields[] = {
+        {&TfrmMain::EDTCIHAZID, "EDTCIHAZID", "Cihaz ID", 60, 90, "", false},
+        {&TfrmMain::cIP, "cIP", "IP Adresi", 60, 90, "", true},
+        {&TfrmMain::CPort, "CPort", "Port", 60, 90, "", true},
+        {&TfrmMain::CMac, "CMac", "Mac", 60, 90, "", true},
+        {&TfrmMain::CGateway, "CGateway", "Gateway", 60, 90, "", true},
+        {&TfrmMain::cIPMask, "cIPMask", "Ip Mask", 60, 90, "", true},
+        {&TfrmMain::cDNS, "cDNS", "DNS", 60, 90, "", true},
+        {&TfrmMain::CServerIP, "CServerIP", "Modem Ip", 68, 90, "", true},
+        {&TfrmMain::cServerPort, "cServerPort", "Modem Port", 68, 90, "", true},
+    };
+    int row = 0;
+    for (const FieldSpec& field : identityFields) {
+        AddField(*this, cxGroupBox1, field, identity.boxLeft, identity.row(row++));
+    }
+
+    const RowGrid calibration{6 + 75 + kCaptionGap, kTitledFirstRow, 22};
+    TCaptionedEdit* plus =
+        AddField(*this, cxGroupBox2,
+                 {&TfrmMain::cbKalibrasyonArti, "cbKalibrasyonArti", "+", 75, 51, "", false},
+                 calibration.boxLeft, calibration.row(0));
+    btnKalibrasyonArti = ArrowButton(cxGroupBox2, "btnKalibrasyonArti", plus);
+    TCaptionedEdit* minus =
+        AddField(*this, cxGroupBox2,
+                 {&TfrmMain::cbKalibrasyonEksi, "cbKalibrasyonEksi", "-", 75, 51, "", false},
+                 calibration.boxLeft, calibration.row(1));
+    btnKalibrasyonEksi = ArrowButton(cxGroupBox2, "btnKalibrasyonEksi", minus);
+
+    const RowGrid clock{6 + 75 + kCaptionGap, kFrameFirstRow, kRowStep};
+    AddField(*this, pnlSaatTarih, {&TfrmMain::cbSaat, "cbSaat", "Saat", 75, 74, "", true},
+             clock.boxLeft, clock.row(0));
+    AddField(*this, pnlSaatTarih, {&TfrmMain::cbTarih, "cbTarih", "Tarih", 75, 75, "", true},
+             clock.boxLeft, clock.row(1));
+    return cbcihazbilgileri;
+}
+
+QWidget* TfrmMain::buildLimitsColumn() {
+    gbsetbilgileri =
+        Fixed(Group(cxTabSheet6, "gbsetbilgileri", "Set Bilgileri"), kLimitsColumnWidth, 0);
+    auto* stack = Stack(gbsetbilgileri, 2);
+
+    struct LimitGroup {
+        QGroupBox* TfrmMain::*group;
+        const char* name;
+        const char* title;
+        FieldSpec high;
+        FieldSpec low;
+        QToolButton* TfrmMain::*button;
+        const char* buttonName;
+    };
+    const LimitGroup limits[] = {
+        {&TfrmMain::gbDolapIsi,
+         "gbDolapIsi",
+         "Dolap Isı",
+         {&TfrmMain::cbDolapIsiYuksek, "cbDolapIsiYuksek", "En Yüksek", 75, 75, "", false},
+         {&TfrmMain::cbDolapIsiDusuk, "cbDolapIsiDusuk", "En Düşük", 75, 75, "", false},
+         &TfrmMain::btnDolapIsiSet,
+         "btnDolapIsiSet"},
+        {&TfrmMain::gbNem,
+         "gbNem",
+         "Nem",
+         {&TfrmMain::cbNemYuksek, "cbNemYuksek", "En Yüksek", 75, 75, "", false},
+         {&TfrmMain::cbNemDusuk, "cbNemDusuk", "En Düşük", 75, 75, "", false},
+         &TfrmMain::btnNem,
+         "btnNem"},
+        {&TfrmMain::gbOrtamIsi,
+         "gbOrtamIsi",
+         "Ortam Isı",
+         {&TfrmMain::cbOrtamIsiY, "cbOrtamIsiY", "En Yüksek", 75, 75, "", false},
+         {&TfrmMain::cbOrtamIsiD, "cbOrtamIsiD", "En Düşük", 75, 75, "", false},
+         &TfrmMain::btnOrtamIsi,
+         "btnOrtamIsi"},
+        {&TfrmMain::gbBasinc,
+         "gbBasinc",
+         "Basınç",
+         {&TfrmMain::cbBasincYuksek, "cbBasincYuksek", "En Yüksek", 75, 75, "", false},
+         {&TfrmMain::cbBasincDusuk, "cbBasincDusuk", "En Düşük", 75, 75, "", false},
+         &TfrmMain::btnBasinc,
+         "btnBasinc"},
+        {&TfrmMain::gbYakinIsi,
+         "gbYakinIsi",
+         "Yakın Isı",
+         {&TfrmMain::cbYakinIsiYuksek, "cbYakinIsiYuksek", "Yüksek", 75, 75, "", false},
+         {&TfrmMain::cbYakinIsiDusuk, "cbYakinIsiDusuk", "Düşük", 75, 75, "", false},
+         &TfrmMain::btnYakinIsi,
+         "btnYakinIsi"},
+    };
+    for (const LimitGroup& limit : limits) {
+        QGroupBox* group = Fixed(Group(gbsetbilgileri, limit.name, limit.title), 0, 60);
+        stack->addWidget(group);
+        this->*limit.group = group;
+        const RowGrid rows{6 + 75 + kCaptionGap, kTitledFirstRow, 22};
+        AddField(*this, group, limit.high, rows.boxLeft, rows.row(0));
+        TCaptionedEdit* low = AddField(*this, group, limit.low, rows.boxLeft, rows.row(1));
+        // One button for the pair, as tall as both boxes together.
+        QToolButton* button = ArrowButton(group, limit.buttonName, low);
+        button->setGeometry(low->geometry().right() + 1 + 8, rows.row(0), 26,
+                            rows.row(1) + kBoxHeight - rows.row(0));
+        this->*limit.button = button;
+    }
+    stack->addStretch(1);
+    return gbsetbilgileri;
+}
+
+QWidget* TfrmMain::buildLogColumn() {
+    gbcihazdangelen = Group(cxTabSheet6, "gbcihazdangelen", "Cihazdan Gelen Bilgi");
+    auto* stack = Stack(gbcihazdangelen, 4);
+
+    mmo = Fixed(new QPlainTextEdit(gbcihazdangelen), 0, kLogHeight);
+    mmo->setObjectName(QStringLiteral("mmo"));
+    mmo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    mmo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    mmo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    btnTemizle = PushButton(gbcihazdangelen, "btnTemizle", "Temizle", ":/icons/clear-log.svg", 48);
+    btnTemizle->setFixedSize(120, 58);
+
+    pnlUzak = Fixed(Panel(gbcihazdangelen, "pnlUzak"), 55, 37);
+    pnlUzak->hide(); // revealed from the bottom bar
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setContentsMargins(0, 4, 0, 0);
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(btnTemizle);
+    stack->addWidget(mmo);
+    stack->addLayout(buttonRow);
+    stack->addStretch(1);
+    stack->addWidget(pnlUzak, 0, Qt::AlignLeft);
+    return gbcihazdangelen;
+}
+
+} // namespace kelvra
