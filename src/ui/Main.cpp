@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTextCursor>
 #include <QTimer>
@@ -55,9 +56,9 @@ void TfrmMain::attachDataModule(TFKelvraDM& dm) {
 
 void TfrmMain::appendLog(const std::string& line) {
     mmo->appendPlainText(QString::fromStdString(line));
-    // The caret follows the newest line, which brings it into view.
+    // The caret follows the newest line, and the log scrolls to its very end.
     mmo->moveCursor(QTextCursor::End);
-    mmo->ensureCursorVisible();
+    mmo->verticalScrollBar()->setValue(mmo->verticalScrollBar()->maximum());
 }
 
 std::string TfrmMain::deviceAddressText() const {

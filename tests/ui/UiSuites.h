@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+namespace kelvra::uitest {
+
+// One QtTest object per file; main() runs them one after the other.
+std::unique_ptr<QObject> MakeCaptionedFieldTest();
+std::unique_ptr<QObject> MakeMainWindowLayoutTest();
+std::unique_ptr<QObject> MakeMainWindowHandlersTest();
+
+} // namespace kelvra::uitest
