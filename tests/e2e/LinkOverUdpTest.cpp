@@ -1,5 +1,6 @@
 // The data module over the real endpoint and clock, against the simulator.
 
+#include "PrivateNetwork.h"
 #include "SimProcess.h"
 #include "link/KelvraDM.h"
 #include "net/SystemClock.h"
@@ -67,6 +68,20 @@ TEST_F(LinkOverUdp, ScoresAConfirmedSettingTheDeviceAccepted) {
     EXPECT_EQ(dm.SetTally(), 1);
     EXPECT_EQ(lastLogLine(), "  Gün  CDYS8F = OK");
     EXPECT_TRUE(sim.waitForLine("clock is now"));
+}
+
+TEST_F(LinkOverUdp, FindsTheDeviceAtItsFactoryAddress) {
+    // Only where 192.168.1.200 can be given to the private loopback.
+    KELVRA_REQUIRE_PRIVATE_NETWORK();
+    ASSERT_TRUE(RunIp({"addr", "add", "192.168.1.200/32", "dev", "lo"}));
+    struct Removal {
+        ~Removal() { RunIp({"addr", "del", "192.168.1.200/32", "dev", "lo"}); }
+    } removal;
+    SimProcess sim({}, "192.168.1.200", 10001);
+
+    EXPECT_TRUE(dm.ConnectDevice(console.deviceAddressText(), console.devicePortText()));
+    EXPECT_EQ(lastLogLine(), " IP: 192.168.1.200 Port: 10001 cihaza bağlanıldı.");
+    EXPECT_EQ(dm.QueryDevice("CPR"), "10001");
 }
 
 } // namespace

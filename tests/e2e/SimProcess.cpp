@@ -19,12 +19,14 @@ constexpr int kStartTimeoutMs = 5000;
 
 } // namespace
 
-SimProcess::SimProcess(std::vector<std::string> switches, const std::string& bindAddress) {
+SimProcess::SimProcess(std::vector<std::string> switches, const std::string& bindAddress,
+                       int port) {
     int pipeEnds[2];
     if (::pipe(pipeEnds) != 0) {
         throw std::runtime_error("no pipe for kelvra-sim");
     }
-    std::vector<std::string> words{KELVRA_SIM_PATH, "--bind", bindAddress, "--port", "0"};
+    std::vector<std::string> words{KELVRA_SIM_PATH, "--bind", bindAddress, "--port",
+                                   std::to_string(port)};
     words.insert(words.end(), switches.begin(), switches.end());
     std::vector<char*> argv;
     for (std::string& word : words) {

@@ -9,12 +9,13 @@
 
 namespace kelvra::e2e {
 
-// A kelvra-sim child listening on a free loopback port, stopped when this goes.
+// A kelvra-sim child (on a free loopback port unless told otherwise), stopped
+// when this goes.
 // Everything it prints is collected, so a test can see what the device was sent.
 class SimProcess {
 public:
     explicit SimProcess(std::vector<std::string> switches = {},
-                        const std::string& bindAddress = "127.0.0.1");
+                        const std::string& bindAddress = "127.0.0.1", int port = 0);
     ~SimProcess();
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;
