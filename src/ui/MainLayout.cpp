@@ -120,6 +120,9 @@ QToolButton* SpeedButton(QWidget* parent, const char* name, const char* text, co
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     } else {
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        if (button->icon().isNull()) {
+            button->setArrowType(Qt::RightArrow); // still a recognisable button
+        }
     }
     return button;
 }
@@ -223,7 +226,11 @@ void TfrmMain::buildHeader() {
     cxImage1->setAutoFillBackground(false);
     cxImage1->setCursor(Qt::PointingHandCursor);
     const QIcon logo = Picture(":/icons/logo.svg");
-    cxImage1->setPixmap(logo.pixmap(QSize(kLogoWidth - 4, kHeaderHeight - 6)));
+    if (logo.isNull()) {
+        cxImage1->setText(QStringLiteral("ZOLT"));
+    } else {
+        cxImage1->setPixmap(logo.pixmap(QSize(kLogoWidth - 4, kHeaderHeight - 6)));
+    }
 
     bar->addWidget(lblBaslik, 1);
     bar->addWidget(cxImage1);

@@ -15,10 +15,6 @@ namespace kelvra::uitest {
 
 namespace {
 
-QString Utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 QStringList LinesWithoutTime(const TfrmMain& window) {
     QStringList lines;
     for (const QString& line : LogLines(window)) {
@@ -45,7 +41,7 @@ private slots:
     void clearButton();
     void closeButton();
     void logShowsNewestLine();
-    void consoleServesTheLink();
+    void informationBox();
     void stopBoxText_data();
     void stopBoxText();
 
@@ -227,14 +223,8 @@ void MainWindowHandlersTest::logShowsNewestLine() {
     QVERIFY(w.mmo->verticalScrollBar()->maximum() > 0);
 }
 
-void MainWindowHandlersTest::consoleServesTheLink() {
-    TfrmMain& w = rig_->window;
-    OperatorConsole& console = w;
-    w.cihazIP->setText(Utf8("cihaz.yerel"));
-    w.cihazPort->setText(QStringLiteral("2000"));
-    QCOMPARE(console.deviceAddressText(), std::string("cihaz.yerel"));
-    QCOMPARE(console.devicePortText(), std::string("2000"));
-
+void MainWindowHandlersTest::informationBox() {
+    OperatorConsole& console = rig_->window;
     console.showInformation("Yeni IP Adresi 192.168.1.251 olarak set edildi.");
     QCOMPARE(rig_->dialogs.informations().size(), std::size_t{1});
     QCOMPARE(rig_->dialogs.informations().front().title,

@@ -9,8 +9,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -29,10 +27,6 @@ const CaptionedBox* AsCaptioned(const QWidget* box) {
         return date;
     }
     return nullptr;
-}
-
-QString Utf8(const char* text) {
-    return QString::fromUtf8(text);
 }
 
 // Left edge of a widget in the window's coordinates.
@@ -59,9 +53,7 @@ private slots:
     void barsAndColumns();
     void onlyTheLogColumnFollowsTheWidth_data();
     void onlyTheLogColumnFollowsTheWidth();
-    void exchangeLog();
     void clockBox();
-    void noToolTips();
 
 private:
     std::unique_ptr<WindowRig> rig_;
@@ -347,6 +339,9 @@ void MainWindowLayoutTest::windowFrame() {
     QCOMPARE(window.cxImage1->cursor().shape(), Qt::PointingHandCursor);
     QVERIFY(!window.cxImage1->pixmap().isNull());
 
+    QCOMPARE(window.mmo->font().pixelSize(), 9);
+    QVERIFY(window.mmo->toPlainText().isEmpty());
+
     QCOMPARE(window.pc->count(), 1);
     QCOMPARE(window.pc->widget(0), window.cxTabSheet6);
     QCOMPARE(window.pc->tabText(0), QStringLiteral("6"));
@@ -427,17 +422,6 @@ void MainWindowLayoutTest::onlyTheLogColumnFollowsTheWidth() {
     QCOMPARE(w.Panel2->height(), 46);
 }
 
-void MainWindowLayoutTest::exchangeLog() {
-    const QPlainTextEdit* log = rig_->window.mmo;
-    QVERIFY(log->toPlainText().isEmpty());
-    QVERIFY(!log->isReadOnly());
-    QCOMPARE(log->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(log->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(log->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    QCOMPARE(log->font().pixelSize(), 9);
-    QCOMPARE(log->font().family(), QStringLiteral("MS Sans Serif"));
-}
-
 void MainWindowLayoutTest::clockBox() {
     TfrmMain& w = rig_->window;
     QCOMPARE(w.Timer1->interval(), 1000);
@@ -454,12 +438,6 @@ void MainWindowLayoutTest::clockBox() {
     // The timer itself sets the box, without being called.
     w.deTarihSaat->setDateTime(w.deTarihSaat->minimumDateTime());
     QTRY_VERIFY_WITH_TIMEOUT(w.deTarihSaat->dateTime() >= before.addMSecs(-1000), 2500);
-}
-
-void MainWindowLayoutTest::noToolTips() {
-    for (const QWidget* widget : rig_->window.findChildren<QWidget*>()) {
-        QVERIFY2(widget->toolTip().isEmpty(), qPrintable(widget->objectName()));
-    }
 }
 
 std::unique_ptr<QObject> MakeMainWindowLayoutTest() {

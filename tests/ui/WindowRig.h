@@ -58,6 +58,10 @@ struct WindowRig {
     TFKelvraDM dm{endpoint, clock, window, network};
 };
 
+inline QString Utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
 // The log's lines as texts.
 QStringList LogLines(const TfrmMain& window);
 
