@@ -1,7 +1,16 @@
+#include "ReadoutTest.h"
 #include "UiSuites.h"
 
 #include <QApplication>
 #include <QtTest>
+
+namespace {
+
+std::unique_ptr<QObject> MakeReadoutTest() {
+    return std::make_unique<ReadoutTest>();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // Runs without a display also when started by hand.
@@ -15,7 +24,7 @@ int main(int argc, char* argv[]) {
     int failed = 0;
     for (auto make :
          {kelvra::uitest::MakeCaptionedFieldTest, kelvra::uitest::MakeMainWindowLayoutTest,
-          kelvra::uitest::MakeMainWindowHandlersTest}) {
+          kelvra::uitest::MakeMainWindowHandlersTest, MakeReadoutTest}) {
         const std::unique_ptr<QObject> suite = make();
         failed += QTest::qExec(suite.get(), argc, argv);
     }
