@@ -1,12 +1,7 @@
 #include "ReadoutTest.h"
 
-#include "link/KelvraDM.h"
-#include "support/FakeConsole.h"
+#include "WindowRig.h"
 #include "support/FakeDevice.h"
-#include "support/ManualClock.h"
-#include "support/ScriptedEndpoint.h"
-#include "ui/Dialogs.h"
-#include "ui/Main.h"
 
 #include <QPlainTextEdit>
 #include <QTest>
@@ -18,28 +13,23 @@ using namespace kelvra::testing;
 
 namespace {
 
-struct RecordedDialogs : Dialogs {
-    void information(QWidget*, const QString&, const QString& text) override {
-        informations << text;
-    }
-    void stop(QWidget*, const QString&, const QString& text) override { stops << text; }
-    QStringList informations;
-    QStringList stops;
-};
-
 // The window wired to a scripted device, as main() wires it to the real one.
 struct Bench {
-    ManualClock clock;
-    ScriptedEndpoint endpoint{clock};
-    FakeHostNetwork network;
-    RecordedDialogs dialogs;
-    TfrmMain window{dialogs};
-    TFKelvraDM dm{endpoint, clock, window, network};
+    uitest::WindowRig rig;
+    TfrmMain& window = rig.window;
+    TFKelvraDM& dm = rig.dm;
+    ManualClock& clock = rig.clock;
+    ScriptedEndpoint& endpoint = rig.endpoint;
 
-    explicit Bench(const FakeDevice& device) {
-        window.attachDataModule(dm);
-        endpoint.setResponder(device.responder());
+    explicit Bench(const FakeDevice& device) { endpoint.setResponder(device.responder()); }
+    QStringList stops() const {
+        QStringList texts;
+        for (const auto& box : rig.dialogs.stops()) {
+            texts << box.text;
+        }
+        return texts;
     }
+    std::size_t informations() const { return rig.dialogs.informations().size(); }
     void press() { window.btnBilgileriAl->click(); }
     QStringList log() const {
         QStringList lines = window.mmo->toPlainText().split('\n');
@@ -77,8 +67,8 @@ void ReadoutTest::anAnsweringDeviceFillsEveryBox() {
     b.window.yeniCihazIP->setText("192.168.1.251");
     b.press();
 
-    QCOMPARE(b.dialogs.stops, QStringList{});
-    QCOMPARE(b.dialogs.informations, QStringList{});
+    QCOMPARE(b.stops(), QStringList{});
+    QCOMPARE(b.informations(), std::size_t{0});
     QCOMPARE(b.window.EDTCIHAZID->text(), QString("KLV-2000"));
     QCOMPARE(b.window.cIP->text(), QString("192.168.1.200"));
     QCOMPARE(b.window.yeniCihazIP->text(), QString("192.168.1.200"));
@@ -130,7 +120,7 @@ void ReadoutTest::aSilentDeviceEmptiesTheBoxesAndKeepsGoing() {
     b.dm.SplitFields('.', "192.168.1.10", b.dm.Fields());
     b.press();
 
-    QCOMPARE(b.dialogs.stops, QStringList{});
+    QCOMPARE(b.stops(), QStringList{});
     QCOMPARE(b.window.EDTCIHAZID->text(), QString());
     for (TCaptionedEdit* box : {b.window.CPort, b.window.CMac, b.window.CGateway,
                                 b.window.yeniVarsayilanAg, b.window.cIPMask, b.window.yeniAgGecidi,
@@ -173,12 +163,12 @@ void ReadoutTest::settingsRecordLengths() {
     QCOMPARE(boxes.mid(0, filled), kFullSettings.mid(0, filled));
     QCOMPARE(boxes.mid(filled), QStringList(12 - filled, QString()));
     if (stop.isEmpty()) {
-        QCOMPARE(b.dialogs.stops, QStringList{});
+        QCOMPARE(b.stops(), QStringList{});
         QCOMPARE(b.window.CServerIP->text(), QString("10.0.0.9"));
         QCOMPARE(b.window.cServerPort->text(), QString("8080"));
     } else {
         // The message ends in ")", which sorts before ".", so no full stop is added.
-        QCOMPARE(b.dialogs.stops, QStringList{stop});
+        QCOMPARE(b.stops(), QStringList{stop});
         QCOMPARE(b.window.CServerIP->text(), QString("before"));
         QCOMPARE(b.window.cServerPort->text(), QString("before"));
         QCOMPARE(b.endpoint.sentTexts().back(), std::string("CSS"));
@@ -188,7 +178,7 @@ void ReadoutTest::settingsRecordLengths() {
 void ReadoutTest::aBlankInsideASettingsFieldShiftsThePositions() {
     Bench b(WithSettings("12:30:05|09 12 2026|a|b|35|5|80|20|1050|950|40|10|45|15"));
     b.press();
-    QCOMPARE(b.dialogs.stops, QStringList{});
+    QCOMPARE(b.stops(), QStringList{});
     QCOMPARE(b.settingsBoxes(), (QStringList{"12:30:05", "09", "a", "b", "35", "5", "80", "20",
                                              "1050", "950", "40", "10"}));
 }
@@ -226,7 +216,7 @@ void ReadoutTest::macForms() {
     b.window.CMac->setText("before");
     b.press();
     QCOMPARE(b.window.CMac->text(), shown);
-    QCOMPARE(b.dialogs.stops, stop.isEmpty() ? QStringList{} : QStringList{stop});
+    QCOMPARE(b.stops(), stop.isEmpty() ? QStringList{} : QStringList{stop});
 }
 
 void ReadoutTest::recordsWithoutDelimiter_data() {
@@ -266,14 +256,14 @@ void ReadoutTest::recordsWithoutDelimiter() {
     b.press();
     QCOMPARE(b.window.EDTCIHAZID->text(), deviceId);
     QCOMPARE(b.window.cbSaat->text(), clock);
-    QCOMPARE(b.dialogs.stops, stop.isEmpty() ? QStringList{} : QStringList{stop});
+    QCOMPARE(b.stops(), stop.isEmpty() ? QStringList{} : QStringList{stop});
 }
 
 void ReadoutTest::aBadPortEndsTheReadoutBeforeAnythingIsSent() {
     Bench b(FakeDevice::answeringReadout());
     b.window.cihazPort->setText("10001 ");
     b.press();
-    QCOMPARE(b.dialogs.stops, QStringList{"'10001 ' is not a valid integer value."});
+    QCOMPARE(b.stops(), QStringList{"'10001 ' is not a valid integer value."});
     QVERIFY(b.endpoint.sentTexts().empty());
     QCOMPARE(b.window.mmo->toPlainText(), QString());
     QCOMPARE(b.window.EDTCIHAZID->text(), QString());
