@@ -18,6 +18,16 @@ std::string Std(const TCaptionedEdit* box) {
     return box->text().toStdString();
 }
 
+// Shows a value from its start: a MAC or a record item may be wider than its box.
+void Show(TCaptionedEdit* box, const QString& text) {
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+void Show(TCaptionedEdit* box, const std::string& text) {
+    Show(box, ToQ(text));
+}
+
 // Where the settings record lands: position, box. Positions 2 and 3 are not shown.
 using BoxMember = TCaptionedEdit* TfrmMain::*;
 constexpr std::array<std::pair<int, BoxMember>, 12> kSettingsBoxes{{
@@ -51,20 +61,20 @@ void TfrmMain::btnBilgileriAlClick() {
     CasResponse = dm.QueryDevice(std::string(kReadIdentity));
     dm.LoadRecord(CasResponse);
     appendLog(dm.TimeStamp() + " CAS " + CasResponse);
-    EDTCIHAZID->setText(ToQ(dm.Fields()[0]));
+    Show(EDTCIHAZID, dm.Fields()[0]);
 
-    yeniCihazIP->setText(cihazIP->text());
-    cIP->setText(cihazIP->text());
+    Show(yeniCihazIP, cihazIP->text());
+    Show(cIP, cihazIP->text());
 
-    CPort->setText(ToQ(dm.QueryDevice(std::string(kReadPort))));
-    CMac->setText(ToQ(dm.FormatMac(dm.QueryDevice(std::string(kReadMac)))));
+    Show(CPort, dm.QueryDevice(std::string(kReadPort)));
+    Show(CMac, dm.FormatMac(dm.QueryDevice(std::string(kReadMac))));
 
-    CGateway->setText(ToQ(dm.QueryDevice(std::string(kReadGateway))));
-    yeniVarsayilanAg->setText(CGateway->text());
-    cIPMask->setText(ToQ(dm.QueryDevice(std::string(kReadMask))));
-    yeniAgGecidi->setText(cIPMask->text());
-    cDNS->setText(ToQ(dm.QueryDevice(std::string(kReadDns))));
-    yeniDNS->setText(cDNS->text());
+    Show(CGateway, dm.QueryDevice(std::string(kReadGateway)));
+    Show(yeniVarsayilanAg, CGateway->text());
+    Show(cIPMask, dm.QueryDevice(std::string(kReadMask)));
+    Show(yeniAgGecidi, cIPMask->text());
+    Show(cDNS, dm.QueryDevice(std::string(kReadDns)));
+    Show(yeniDNS, cDNS->text());
 
     const std::string settings = dm.QueryDevice(std::string(kReadSettings));
     if (settings.empty()) {
@@ -76,12 +86,12 @@ void TfrmMain::btnBilgileriAlClick() {
         dm.LoadRecord(settings);
         // Box by box, so that a short record fills what it holds before it fails.
         for (const auto& [position, box] : kSettingsBoxes) {
-            (this->*box)->setText(ToQ(dm.Fields()[position]));
+            Show(this->*box, dm.Fields()[position]);
         }
     }
 
-    CServerIP->setText(ToQ(dm.QueryDevice(std::string(kReadServer))));
-    cServerPort->setText(ToQ(std::string(kServerPort)));
+    Show(CServerIP, dm.QueryDevice(std::string(kReadServer)));
+    Show(cServerPort, std::string(kServerPort));
 }
 
 } // namespace kelvra
