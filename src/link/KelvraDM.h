@@ -49,8 +49,6 @@ public:
     FieldList& Fields() { return fieldList_; }
     const FieldList& Fields() const { return fieldList_; }
     DatagramEndpoint& UDPClient() { return endpoint_; }
-    Clock& SystemClock() { return clock_; }
-    OperatorConsole& Console() { return console_; }
     HostNetwork& Network() { return hostNetwork_; }
 
 private:
