@@ -1,111 +1,52 @@
 #include "LinkFixture.h"
 #include "core/Errors.h"
 
+#include <tuple>
+
 namespace kelvra::testing {
 namespace {
 
-using Reply = ScriptedReply;
-
-// Leaves the tally at -10 with one refused transaction.
-void DropTally(LinkTest&, TFKelvraDM& dm, ScriptedEndpoint& endpoint) {
-    endpoint.queue(Reply::answer("OK"));
-    endpoint.queue(Reply::answer("ERR"));
-    dm.SetDeviceValue("CXS", "1", "x");
-}
-
+// Connected, with one refused setting: the tally at -10, so a reset shows.
 class SplitFieldsTest : public LinkTest {
 protected:
     void SetUp() override {
         connectFirst();
-        DropTally(*this, dm, endpoint);
+        endpoint.queue(Reply::answer("OK"));
+        endpoint.queue(Reply::answer("ERR"));
+        dm.SetDeviceValue("CXS", "1", "x");
         ASSERT_EQ(dm.SetTally(), -10);
     }
 };
 
-TEST_F(SplitFieldsTest, ASplitRefillsTheListAndResetsTheTally) {
-    FieldList list({"old"});
-    dm.SplitFields('.', "192.168.1.200", list);
-    EXPECT_EQ(list.items(), (std::vector<std::string>{"192", "168", "1", "200"}));
-    EXPECT_EQ(dm.SetTally(), 0);
+// Delimiter, text, the list afterwards (it held "a" and "b") and the tally.
+using SplitCase = std::tuple<char, std::string, Texts, int>;
+
+class SplitFieldsCases : public SplitFieldsTest, public ::testing::WithParamInterface<SplitCase> {};
+
+TEST_P(SplitFieldsCases, RefillOnlyWhenTheDelimiterOccurs) {
+    const auto& [delimiter, text, items, tally] = GetParam();
+    FieldList list({"a", "b"});
+    dm.SplitFields(delimiter, text, list);
+    EXPECT_EQ(list.items(), items);
+    EXPECT_EQ(dm.SetTally(), tally);
 }
 
-TEST_F(SplitFieldsTest, ATextWithoutTheDelimiterChangesNothing) {
-    FieldList list({"a", "b"});
-    for (const char* text : {"abc", "", "a b"}) {
-        dm.SplitFields('|', text, list);
-        EXPECT_EQ(list.items(), (std::vector<std::string>{"a", "b"})) << text;
-        EXPECT_EQ(dm.SetTally(), -10) << text;
-    }
-}
-
-TEST_F(SplitFieldsTest, ADelimiterAfterCodeZeroStillClears) {
-    FieldList list({"a", "b"});
-    dm.SplitFields('|', std::string_view("\0x|y", 4), list);
-    EXPECT_TRUE(list.empty());
-    EXPECT_EQ(dm.SetTally(), 0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SplitFieldsCases,
+    ::testing::Values(SplitCase{'.', "192.168.1.200", {"192", "168", "1", "200"}, 0},
+                      SplitCase{'|', "abc", {"a", "b"}, -10}, SplitCase{'|', "", {"a", "b"}, -10},
+                      // The delimiter after a code 0 still counts; the walk ends at the 0.
+                      SplitCase{'|', std::string("\0x|y", 4), {}, 0}));
 
 TEST_F(SplitFieldsTest, ARecordWithoutTheDelimiterIsOneItemNeverAnOldSplit) {
     dm.SplitFields('.', "192.168.1.10", dm.Fields());
     for (const char* reply : {"", "KLV"}) {
         dm.LoadRecord(reply);
-        EXPECT_EQ(dm.Fields().items(), std::vector<std::string>{reply});
-        EXPECT_THROW(dm.Fields()[1], EStringListError);
+        EXPECT_EQ(dm.Fields().items(), Texts{reply});
     }
     dm.LoadRecord("a|b c");
-    EXPECT_EQ(dm.Fields().items(), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(dm.Fields().items(), (Texts{"a", "b", "c"}));
 }
-
-struct MacCase {
-    const char* name;
-    std::string reply;
-    std::string shown;
-};
-
-class FormatMacTest : public LinkTest, public ::testing::WithParamInterface<MacCase> {};
-
-TEST_P(FormatMacTest, FormatsBothForms) {
-    EXPECT_EQ(dm.FormatMac(GetParam().reply), GetParam().shown);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Replies, FormatMacTest,
-    ::testing::Values(MacCase{"Dotted", "0.4.163.18.52.86", "00.04.A3.12.34.56"},
-                      MacCase{"DottedSeventhIgnored", "0.4.163.18.52.86.99", "00.04.A3.12.34.56"},
-                      MacCase{"DottedLarge", "256.4095.0.1.2.3", "100.FFF.00.01.02.03"},
-                      MacCase{"DottedNegative", "-5.4.163.18.52.86", "00.04.A3.12.34.56"},
-                      MacCase{"Undotted", "4A4B4C4D4E4F", "J.K.L.M.N.O"},
-                      MacCase{"UndottedLong", "4A4B4C4D4E4F50", "J.K.L.M.N.O"},
-                      MacCase{"BlankSplitsToo", "0.4.1 63.18.52", "00.04.01.3F.12.34"},
-                      MacCase{"OnePair", "4A", "J....."}, MacCase{"OddTail", "4A4B4", "J.K...."},
-                      MacCase{"OneChar", "4", ""}, MacCase{"Empty", "", ""},
-                      MacCase{"CodeZero", "004A", std::string("\0", 1) + ".J...."},
-                      MacCase{"TurkishCharacter", "DD", "İ....."}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct MacErrorCase {
-    const char* name;
-    const char* reply;
-    const char* message;
-};
-
-class FormatMacErrorTest : public LinkTest, public ::testing::WithParamInterface<MacErrorCase> {};
-
-TEST_P(FormatMacErrorTest, RaisesTheSystemError) {
-    try {
-        dm.FormatMac(GetParam().reply);
-        FAIL() << "no error";
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), GetParam().message);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Replies, FormatMacErrorTest,
-    ::testing::Values(MacErrorCase{"FiveItems", "0.4.163.18.52", "List index out of bounds (5)"},
-                      MacErrorCase{"BadItem", "0.4.x.18.52.86", "'x' is not a valid integer value"},
-                      MacErrorCase{"BadPair", "4A4G", "'$4G' is not a valid integer value"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SplitFieldsTest, ADottedMacRefillsTheListAndAnUndottedOneLeavesIt) {
     dm.FormatMac("4A4B4C4D4E4F");
@@ -115,6 +56,37 @@ TEST_F(SplitFieldsTest, ADottedMacRefillsTheListAndAnUndottedOneLeavesIt) {
     EXPECT_EQ(dm.Fields().count(), 6u);
     EXPECT_EQ(dm.SetTally(), 0);
 }
+
+// A MAC reply and what is shown of it, or the error it ends in.
+class FormatMacTest : public LinkTest, public ::testing::WithParamInterface<TextPair> {};
+
+TEST_P(FormatMacTest, FormatsBothForms) {
+    std::string shown;
+    try {
+        shown = dm.FormatMac(std::get<0>(GetParam()));
+    } catch (const std::runtime_error& e) {
+        shown = std::string("error: ") + e.what();
+    }
+    EXPECT_EQ(shown, std::get<1>(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dotted, FormatMacTest,
+    ::testing::Values(std::tuple{"0.4.163.18.52.86", "00.04.A3.12.34.56"},
+                      std::tuple{"0.4.163.18.52.86.99", "00.04.A3.12.34.56"},
+                      std::tuple{"0.4.1 63.18.52", "00.04.01.3F.12.34"},
+                      std::tuple{"0.4.163.18.52", "error: List index out of bounds (5)"},
+                      std::tuple{"0.4.x.18.52.86", "error: 'x' is not a valid integer value"}));
+
+// Pairs of characters; missing pairs are empty pieces, and a leading empty piece
+// adds no dot.
+INSTANTIATE_TEST_SUITE_P(
+    Undotted, FormatMacTest,
+    ::testing::Values(std::tuple{"4A4B4C4D4E4F", "J.K.L.M.N.O"},
+                      std::tuple{"4A4B4C4D4E4F50", "J.K.L.M.N.O"}, std::tuple{"4A", "J....."},
+                      std::tuple{"4A4B4", "J.K...."}, std::tuple{"", ""},
+                      std::tuple{"004A", std::string("\0", 1) + ".J...."},
+                      std::tuple{"4A4G", "error: '$4G' is not a valid integer value"}));
 
 } // namespace
 } // namespace kelvra::testing

@@ -1,21 +1,16 @@
 #include "FakeDevice.h"
 
+#include <algorithm>
+
 namespace kelvra::testing {
 
 ScriptedEndpoint::Responder FakeDevice::responder() const {
     return [device = *this](const std::string& datagram) {
-        std::string reply;
-        if (datagram == "COK") {
-            reply = device.handshakeReply;
-        } else if (auto it = device.replies.find(datagram); it != device.replies.end()) {
-            reply = it->second;
-        } else {
-            reply = device.setReply;
-        }
-        if (reply.empty()) {
-            return ScriptedReply::silence();
-        }
-        return ScriptedReply::answer(reply, device.replyDelayMs);
+        const auto it = device.replies.find(datagram);
+        const std::string& reply = datagram == "COK"            ? device.handshakeReply
+                                   : it != device.replies.end() ? it->second
+                                                                : device.setReply;
+        return reply.empty() ? ScriptedReply::silence() : ScriptedReply::answer(reply);
     };
 }
 
@@ -30,8 +25,7 @@ FakeDevice FakeDevice::answeringReadout() {
 }
 
 std::string WithoutTime(const std::string& line) {
-    const std::size_t stamp = 8; // "HH:MM:SS"
-    return line.size() >= stamp ? line.substr(stamp) : line;
+    return line.substr(std::min<std::size_t>(line.size(), 8)); // "HH:MM:SS"
 }
 
 std::vector<std::string> WithoutTimes(const std::vector<std::string>& lines) {
@@ -45,16 +39,7 @@ std::vector<std::string> WithoutTimes(const std::vector<std::string>& lines) {
 std::string SettingsRecord(int items) {
     std::string record;
     for (int i = 0; i < items; ++i) {
-        if (i > 0) {
-            record += '|';
-        }
-        if (i == 0) {
-            record += "12:30:05";
-        } else if (i == 1) {
-            record += "09.12.2026";
-        } else {
-            record += "v" + std::to_string(i);
-        }
+        record += i == 0 ? "12:30:05" : i == 1 ? "|09.12.2026" : "|v" + std::to_string(i);
     }
     return record;
 }

@@ -14,11 +14,10 @@ struct FakeDevice {
     std::map<std::string, std::string> replies;
     std::string handshakeReply = "OK";
     std::string setReply = "OK";
-    int replyDelayMs = 0;
 
     ScriptedEndpoint::Responder responder() const;
 
-    // A device that answers the whole readout with these values.
+    // A device that answers the whole readout.
     static FakeDevice answeringReadout();
 };
 
@@ -26,8 +25,7 @@ struct FakeDevice {
 std::string WithoutTime(const std::string& line);
 std::vector<std::string> WithoutTimes(const std::vector<std::string>& lines);
 
-// A settings record of n items, item i being "v<i>"; positions 0 and 1 as a device
-// writes its clock.
+// A settings record of n items: the device's clock, then "v<i>" at position i.
 std::string SettingsRecord(int items);
 
 } // namespace kelvra::testing

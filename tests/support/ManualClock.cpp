@@ -5,62 +5,30 @@
 
 namespace kelvra::testing {
 
-namespace {
-
-std::tm utcParts(TimePoint t) {
+CalendarTime ManualClock::localTime(TimePoint t) const {
     const std::time_t seconds = std::chrono::system_clock::to_time_t(t);
-    std::tm parts{};
+    std::tm p{};
 #ifdef _WIN32
-    gmtime_s(&parts, &seconds);
+    gmtime_s(&p, &seconds);
 #else
-    gmtime_r(&seconds, &parts);
+    gmtime_r(&seconds, &p);
 #endif
-    return parts;
-}
-
-} // namespace
-
-TimePoint ManualClock::now() const {
-    return TimePoint(std::chrono::milliseconds(nowMs_));
-}
-
-void ManualClock::pause(int ms) {
-    ++pauses_;
-    advance(ms);
-}
-
-void ManualClock::advance(long long ms) {
-    if (ms > 0) {
-        nowMs_ += ms;
-    }
+    return {p.tm_year + 1900, p.tm_mon + 1, p.tm_mday, p.tm_wday == 0 ? 7 : p.tm_wday,
+            p.tm_hour,        p.tm_min,     p.tm_sec};
 }
 
 std::string ManualClock::longTimeText(TimePoint t) const {
-    const std::tm parts = utcParts(t);
+    const CalendarTime c = localTime(t);
     char text[40];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", parts.tm_hour, parts.tm_min, parts.tm_sec);
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", c.hour, c.minute, c.second);
     return text;
 }
 
 std::string ManualClock::shortDateText(TimePoint t) const {
-    const std::tm parts = utcParts(t);
+    const CalendarTime c = localTime(t);
     char text[40];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", parts.tm_mday, parts.tm_mon + 1,
-                  parts.tm_year + 1900);
+    std::snprintf(text, sizeof text, "%02d.%02d.%04d", c.day, c.month, c.year);
     return text;
-}
-
-CalendarTime ManualClock::localTime(TimePoint t) const {
-    const std::tm parts = utcParts(t);
-    CalendarTime c;
-    c.year = parts.tm_year + 1900;
-    c.month = parts.tm_mon + 1;
-    c.day = parts.tm_mday;
-    c.weekday = parts.tm_wday == 0 ? 7 : parts.tm_wday;
-    c.hour = parts.tm_hour;
-    c.minute = parts.tm_min;
-    c.second = parts.tm_sec;
-    return c;
 }
 
 } // namespace kelvra::testing

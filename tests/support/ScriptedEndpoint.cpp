@@ -8,44 +8,32 @@ ScriptedEndpoint::ScriptedEndpoint(ManualClock& clock)
     : clock_(clock), responder_([](const std::string&) { return ScriptedReply::silence(); }) {}
 
 void ScriptedEndpoint::close() {
-    if (open_) {
-        ++closes_;
-    }
+    closes_ += open_ ? 1 : 0;
     open_ = false;
-    if (pending_) {
-        ++discarded_;
-    }
     pending_.reset();
 }
 
 void ScriptedEndpoint::open() {
-    if (!open_) {
-        ++opens_;
-    }
+    opens_ += open_ ? 0 : 1;
     open_ = true;
 }
 
 void ScriptedEndpoint::send(const std::string& text) {
-    if (!open_) {
-        open();
-    }
+    open();
     if (sendFailure_) {
         const std::string message = *sendFailure_;
         sendFailure_.reset();
         throw ESocketError(message);
     }
-    if (pending_) {
-        ++discarded_;
-    }
     pending_.reset();
     sent_.push_back({text, host_, port_, clock_.elapsedMs()});
 
     ScriptedReply reply;
-    if (!queued_.empty()) {
+    if (queued_.empty()) {
+        reply = responder_(text);
+    } else {
         reply = std::move(queued_.front());
         queued_.pop_front();
-    } else {
-        reply = responder_(text);
     }
     if (reply.kind != ScriptedReply::Kind::Silence) {
         pending_ = std::move(reply);
@@ -54,18 +42,15 @@ void ScriptedEndpoint::send(const std::string& text) {
 }
 
 std::string ScriptedEndpoint::receive(int timeoutMs) {
-    if (!open_) {
-        open();
-    }
+    open();
     if (pending_ && pending_->kind == ScriptedReply::Kind::ReceiveFails) {
         const std::string message = pending_->errorText;
         pending_.reset();
         throw ESocketError(message);
     }
-    const long long deadline = clock_.epochMs() + timeoutMs;
-    if (pending_ && pendingArrivalMs_ <= deadline) {
+    if (pending_ && pendingArrivalMs_ <= clock_.epochMs() + timeoutMs) {
         clock_.advance(pendingArrivalMs_ - clock_.epochMs());
-        std::string text = std::move(pending_->text);
+        const std::string text = std::move(pending_->text);
         pending_.reset();
         return text;
     }

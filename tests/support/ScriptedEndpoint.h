@@ -62,7 +62,6 @@ public:
     std::vector<std::string> sentTexts() const;
     int opens() const { return opens_; }
     int closes() const { return closes_; }
-    int discardedReplies() const { return discarded_; }
 
 private:
     ManualClock& clock_;
@@ -77,7 +76,6 @@ private:
     bool open_ = false;
     int opens_ = 0;
     int closes_ = 0;
-    int discarded_ = 0;
 };
 
 } // namespace kelvra::testing

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <exception>
+#include <string>
+
+namespace kelvra::testing {
+
+// What the error E thrown by call says, as what() shows it; "(no error)" without one.
+template <class E = std::exception, class Call> std::string ErrorText(Call&& call) {
+    try {
+        call();
+    } catch (const E& error) {
+        return error.what();
+    }
+    return "(no error)";
+}
+
+// The conversion error's exact message for text, as what() shows it.
+inline std::string ConvertMessage(const std::string& text) {
+    return ("'" + text + "' is not a valid integer value").c_str();
+}
+
+} // namespace kelvra::testing
