@@ -9,5 +9,6 @@ namespace kelvra::uitest {
 std::unique_ptr<QObject> MakeCaptionedFieldTest();
 std::unique_ptr<QObject> MakeMainWindowLayoutTest();
 std::unique_ptr<QObject> MakeMainWindowHandlersTest();
+std::unique_ptr<QObject> MakeReadoutTest();
 
 } // namespace kelvra::uitest

@@ -15,8 +15,7 @@
 namespace kelvra::uitest {
 
 // Message boxes as records; whether the wait cursor was still up when each opened.
-class RecordingDialogs : public Dialogs {
-public:
+struct RecordingDialogs : Dialogs {
     struct Box {
         QString title;
         QString text;
@@ -24,20 +23,16 @@ public:
     };
 
     void information(QWidget*, const QString& title, const QString& text) override {
-        information_.push_back(record(title, text));
+        informations.push_back(record(title, text));
     }
     void stop(QWidget*, const QString& title, const QString& text) override {
-        stops_.push_back(record(title, text));
+        stops.push_back(record(title, text));
     }
-
-    const std::vector<Box>& informations() const { return information_; }
-    const std::vector<Box>& stops() const { return stops_; }
-
-private:
     static Box record(const QString& title, const QString& text);
+    QStringList stopTexts() const;
 
-    std::vector<Box> information_;
-    std::vector<Box> stops_;
+    std::vector<Box> informations;
+    std::vector<Box> stops;
 };
 
 // The window wired to the fakes as main() wires it to the real ports.
@@ -62,7 +57,20 @@ inline QString Utf8(const char* text) {
     return QString::fromUtf8(text);
 }
 
-// The log's lines as texts.
+// The log's lines as texts, and without their "HH:MM:SS" stamps.
 QStringList LogLines(const TfrmMain& window);
+QStringList LogLinesWithoutTime(const TfrmMain& window);
+
+// One data row per entry of a table, named by the entry's name; a test reads its
+// entry back with Row(table).
+template <class Entry, std::size_t N> void AddRows(const Entry (&table)[N]) {
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i) {
+        QTest::newRow(table[i].name) << static_cast<int>(i);
+    }
+}
+template <class Entry, std::size_t N> const Entry& Row(const Entry (&table)[N]) {
+    return table[*static_cast<const int*>(QTest::qData("row", qMetaTypeId<int>()))];
+}
 
 } // namespace kelvra::uitest

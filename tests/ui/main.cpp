@@ -1,16 +1,7 @@
-#include "ReadoutTest.h"
 #include "UiSuites.h"
 
 #include <QApplication>
 #include <QtTest>
-
-namespace {
-
-std::unique_ptr<QObject> MakeReadoutTest() {
-    return std::make_unique<ReadoutTest>();
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     // Runs without a display also when started by hand.
@@ -21,12 +12,11 @@ int main(int argc, char* argv[]) {
     // "Kapat" closes windows; the test run must go on.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    using namespace kelvra::uitest;
     int failed = 0;
-    for (auto make :
-         {kelvra::uitest::MakeCaptionedFieldTest, kelvra::uitest::MakeMainWindowLayoutTest,
-          kelvra::uitest::MakeMainWindowHandlersTest, MakeReadoutTest}) {
-        const std::unique_ptr<QObject> suite = make();
-        failed += QTest::qExec(suite.get(), argc, argv);
+    for (auto make : {MakeCaptionedFieldTest, MakeMainWindowLayoutTest, MakeMainWindowHandlersTest,
+                      MakeReadoutTest}) {
+        failed += QTest::qExec(make().get(), argc, argv);
     }
     return failed == 0 ? 0 : 1;
 }
