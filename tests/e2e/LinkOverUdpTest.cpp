@@ -10,30 +10,20 @@
 
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
 
 namespace kelvra::e2e {
 namespace {
-
-using testing::FakeConsole;
-using testing::FakeHostNetwork;
-using testing::WithoutTime;
 
 class LinkOverUdp : public ::testing::Test {
 protected:
     UdpEndpoint endpoint;
     SystemClock clock;
-    FakeConsole console;
-    FakeHostNetwork network;
+    testing::FakeConsole console;
+    testing::FakeHostNetwork network;
     TFKelvraDM dm{endpoint, clock, console, network};
 
-    // Points the link at the simulator without the connect's 900 ms settle.
-    void aimAt(const SimProcess& sim) {
-        endpoint.setHost("127.0.0.1");
-        endpoint.setPort(sim.port());
-    }
     std::string lastLogLine() const {
-        return console.log.empty() ? std::string() : WithoutTime(console.log.back());
+        return console.log.empty() ? std::string() : testing::WithoutTime(console.log.back());
     }
 };
 
@@ -45,29 +35,6 @@ TEST_F(LinkOverUdp, ConnectsAndReadsTheIdentity) {
 
     EXPECT_EQ(dm.QueryDevice("CAS"), "KLV-DL200|FW2.4|SN20481");
     EXPECT_EQ(lastLogLine(), " CAS>>>KLV-DL200|FW2.4|SN20481");
-}
-
-TEST_F(LinkOverUdp, StripsTheLineBreakOfAReplyButLogsIt) {
-    SimProcess sim({"--crlf"});
-    aimAt(sim);
-    EXPECT_EQ(dm.QueryDevice("CGR"), "192.168.1.1");
-    EXPECT_EQ(lastLogLine(), " CGR>>>192.168.1.1\r\n");
-}
-
-TEST_F(LinkOverUdp, NeverTakesALateReplyForTheNextCommand) {
-    SimProcess sim({"--late-only", "CPR", "--late-ms", "2500"});
-    aimAt(sim);
-    EXPECT_EQ(dm.QueryDevice("CPR"), "");
-    EXPECT_EQ(dm.QueryDevice("CGR"), "192.168.1.1");
-}
-
-TEST_F(LinkOverUdp, ScoresAConfirmedSettingTheDeviceAccepted) {
-    SimProcess sim;
-    aimAt(sim);
-    dm.SetDeviceValue("CDYS", "8", " Gün ");
-    EXPECT_EQ(dm.SetTally(), 1);
-    EXPECT_EQ(lastLogLine(), "  Gün  CDYS8F = OK");
-    EXPECT_TRUE(sim.waitForLine("clock is now"));
 }
 
 TEST_F(LinkOverUdp, FindsTheDeviceAtItsFactoryAddress) {

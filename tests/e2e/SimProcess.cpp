@@ -1,8 +1,8 @@
 #include "SimProcess.h"
 
-#include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <poll.h>
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -15,7 +15,6 @@ namespace kelvra::e2e {
 namespace {
 
 constexpr std::string_view kListening = "kelvra-sim listening on ";
-constexpr int kStartTimeoutMs = 5000;
 
 } // namespace
 
@@ -45,17 +44,15 @@ SimProcess::SimProcess(std::vector<std::string> switches, const std::string& bin
     ::close(pipeEnds[1]);
     output_ = pipeEnds[0];
     if (spawned != 0) {
-        ::close(output_);
-        throw std::runtime_error("cannot start " + std::string(KELVRA_SIM_PATH));
+        pid_ = -1;
     }
-    reader_ = std::thread([this] { readOutput(); });
-
-    if (!waitForLine(std::string(kListening), kStartTimeoutMs)) {
+    if (spawned != 0 || !waitForLine(std::string(kListening), 5000)) {
         stop();
         throw std::runtime_error("kelvra-sim did not start listening");
     }
-    const std::string first = lines().front();
-    port_ = std::stoi(first.substr(first.rfind(':') + 1));
+    const std::size_t at = printed_.find(kListening);
+    const std::string line = printed_.substr(at, printed_.find('\n', at) - at);
+    port_ = std::stoi(line.substr(line.rfind(':') + 1));
 }
 
 SimProcess::~SimProcess() {
@@ -68,55 +65,33 @@ void SimProcess::stop() {
         ::waitpid(pid_, nullptr, 0);
         pid_ = -1;
     }
-    if (reader_.joinable()) {
-        reader_.join(); // the pipe ends with the child
-    }
     if (output_ >= 0) {
         ::close(output_);
         output_ = -1;
     }
 }
 
-std::vector<std::string> SimProcess::lines() const {
-    const std::lock_guard lock(mutex_);
-    return lines_;
-}
-
 bool SimProcess::waitForLine(const std::string& text, int timeoutMs) {
-    const auto seen = [&] {
-        return std::any_of(lines_.begin(), lines_.end(), [&](const std::string& line) {
-            return line.find(text) != std::string::npos;
-        });
-    };
-    std::unique_lock lock(mutex_);
-    printed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return seen() || ended_; });
-    return seen();
-}
-
-void SimProcess::readOutput() {
-    std::string partial;
-    char buffer[4096];
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
-        const ssize_t got = ::read(output_, buffer, sizeof(buffer));
+        // Whole lines only: the last one may still be on its way.
+        if (printed_.substr(0, printed_.rfind('\n') + 1).find(text) != std::string::npos) {
+            return true;
+        }
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        pollfd entry{output_, POLLIN, 0};
+        char buffer[4096];
+        if (left <= 0 || ::poll(&entry, 1, static_cast<int>(left)) <= 0) {
+            return false;
+        }
+        const ssize_t got = ::read(output_, buffer, sizeof buffer);
         if (got <= 0) {
-            break;
+            return false; // the simulator has ended
         }
-        partial.append(buffer, static_cast<std::size_t>(got));
-        std::size_t end = 0;
-        while ((end = partial.find('\n')) != std::string::npos) {
-            {
-                const std::lock_guard lock(mutex_);
-                lines_.push_back(partial.substr(0, end));
-            }
-            partial.erase(0, end + 1);
-            printed_.notify_all();
-        }
+        printed_.append(buffer, static_cast<std::size_t>(got));
     }
-    {
-        const std::lock_guard lock(mutex_);
-        ended_ = true;
-    }
-    printed_.notify_all();
 }
 
 } // namespace kelvra::e2e
