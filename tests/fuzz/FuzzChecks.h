@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -35,15 +34,15 @@ inline bool LeadingInt32(std::string_view input, std::int32_t& value) {
     return true;
 }
 
-// The message a conversion error for text carries, up to its first code 0 as what()
-// shows it.
+// The message a conversion error for text carries, as what() shows it.
 inline bool IsConvertMessageFor(const char* what, std::string_view text) {
-    const std::string expected = "'" + std::string(text) + "' is not a valid integer value";
-    return std::strcmp(what, expected.c_str()) == 0;
+    return std::strcmp(what,
+                       ("'" + std::string(text) + "' is not a valid integer value").c_str()) == 0;
 }
 
-inline bool IsUpperHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
+// Two or more digits of 0-9 and A-F.
+inline bool IsUpperHex(std::string_view text) {
+    return text.size() >= 2 && text.find_first_not_of("0123456789ABCDEF") == std::string_view::npos;
 }
 
 } // namespace kelvra::fuzz

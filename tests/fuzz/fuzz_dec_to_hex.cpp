@@ -6,35 +6,18 @@
 #include "core/HexText.h"
 #include "core/IntegerText.h"
 
-#include <cstdint>
-#include <string>
-
 using namespace kelvra;
 using fuzz::Check;
-
-namespace {
-
-void CheckValue(std::int32_t value, std::string_view input) {
-    const std::string hex = DecToHexText(std::to_string(value));
-    Check(hex.size() >= 2, "at least two digits", input);
-    for (const char c : hex) {
-        Check(fuzz::IsUpperHexDigit(c), "upper-case hexadecimal digits only", input);
-    }
-    Check(hex.size() == 2 || hex[0] != '0', "no needless leading zero", input);
-    if (value < 1) {
-        Check(hex == "00", "below 1 gives 00", input);
-    } else {
-        Check(StrToInt("$" + hex) == value, "reads back through $", input);
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input = fuzz::AsText(data, size);
     std::int32_t value = 0;
     if (fuzz::LeadingInt32(input, value)) {
-        CheckValue(value, input);
+        const std::string hex = DecToHexText(std::to_string(value));
+        Check(fuzz::IsUpperHex(hex), "two or more upper-case hexadecimal digits", input);
+        Check(hex.size() == 2 || hex[0] != '0', "no needless leading zero", input);
+        Check(value < 1 ? hex == "00" : StrToInt("$" + hex) == value,
+              "00 below 1, else reads back through $", input);
     }
 
     std::int32_t read = 0;

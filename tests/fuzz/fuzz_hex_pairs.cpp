@@ -7,8 +7,6 @@
 #include "core/HexText.h"
 #include "core/Utf8.h"
 
-#include <cstdint>
-#include <string>
 #include <vector>
 
 using namespace kelvra;
@@ -16,21 +14,11 @@ using fuzz::Check;
 
 namespace {
 
+// The value of a one-byte hexadecimal digit, or -1.
 int HexValue(std::string_view character) {
-    if (character.size() != 1) {
-        return -1;
-    }
-    const char c = character[0];
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
+    constexpr std::string_view kDigits = "0123456789abcdef0123456789ABCDEF";
+    const std::size_t at = character.size() == 1 ? kDigits.find(character[0]) : kDigits.npos;
+    return at == kDigits.npos ? -1 : static_cast<int>(at % 16);
 }
 
 } // namespace

@@ -5,55 +5,47 @@
 #include "core/Errors.h"
 #include "core/IntegerText.h"
 
-#include <cstdint>
-#include <cstdio>
-#include <string>
-
 using namespace kelvra;
 using fuzz::Check;
 
 namespace {
 
 void CheckSpellingsOf(std::int32_t value, std::string_view input) {
+    const auto pattern = static_cast<std::uint32_t>(value);
+    char text[16];
     Check(StrToInt(std::to_string(value)) == value, "decimal round trip", input);
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "$%X", static_cast<std::uint32_t>(value));
-    Check(StrToInt(hex) == value, "hexadecimal pattern round trip", input);
-    std::snprintf(hex, sizeof hex, "0x%08x", static_cast<std::uint32_t>(value));
-    Check(StrToInt(hex) == value, "padded hexadecimal round trip", input);
-    const std::uint32_t negated = 0U - static_cast<std::uint32_t>(value);
-    std::snprintf(hex, sizeof hex, "-x%X", negated);
-    Check(StrToInt(hex) == value, "negated hexadecimal round trip", input);
-}
-
-void CheckText(std::string_view text) {
-    std::int32_t value = 0;
-    try {
-        value = StrToInt(text);
-    } catch (const EConvertError& error) {
-        Check(fuzz::IsConvertMessageFor(error.what(), text), "message names the text", text);
-        return;
-    }
-    Check(StrToInt(" " + std::string(text)) == value, "leading space is skipped", text);
-    try {
-        StrToInt(std::string(text) + " ");
-        fuzz::Violated("trailing space fails", text);
-    } catch (const EConvertError&) {
-    }
+    std::snprintf(text, sizeof text, "$%X", pattern);
+    Check(StrToInt(text) == value, "hexadecimal pattern round trip", input);
+    std::snprintf(text, sizeof text, "0x%08x", pattern);
+    Check(StrToInt(text) == value, "padded hexadecimal round trip", input);
+    std::snprintf(text, sizeof text, "-x%X", 0U - pattern);
+    Check(StrToInt(text) == value, "negated hexadecimal round trip", input);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input = fuzz::AsText(data, size);
+    std::int32_t value = 0;
     try {
-        std::int32_t value = 0;
         if (fuzz::LeadingInt32(input, value)) {
             CheckSpellingsOf(value, input);
         }
-        CheckText(input);
     } catch (const EConvertError&) {
         fuzz::Violated("a spelling of a value was refused", input);
     }
-    return 0;
+
+    try {
+        value = StrToInt(input);
+    } catch (const EConvertError& error) {
+        Check(fuzz::IsConvertMessageFor(error.what(), input), "message names the text", input);
+        return 0;
+    }
+    Check(StrToInt(" " + std::string(input)) == value, "leading space is skipped", input);
+    try {
+        StrToInt(std::string(input) + " ");
+    } catch (const EConvertError&) {
+        return 0;
+    }
+    fuzz::Violated("trailing space fails", input);
 }
