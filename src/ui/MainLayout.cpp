@@ -91,14 +91,14 @@ void SetUpCaption(Box* box, const char* name, const char* caption, int captionWi
     label->resize(captionWidth, kCaptionHeight);
 }
 
-TCaptionedEdit* AddField(TfrmMain& form, QWidget* parent, const FieldSpec& spec, int boxLeft,
+TCaptionedEdit* AddField(TfrmMain& form, QWidget* parent, const FieldSpec& field, int boxLeft,
                          int boxTop) {
     auto* box = new TCaptionedEdit(parent);
-    SetUpCaption(box, spec.name, spec.caption, spec.captionWidth);
-    box->setText(QString::fromUtf8(spec.text));
-    box->setReadOnly(spec.readOnly);
-    box->setGeometry(boxLeft, boxTop, spec.boxWidth, kBoxHeight);
-    form.*spec.member = box;
+    SetUpCaption(box, field.name, field.caption, field.captionWidth);
+    box->setText(QString::fromUtf8(field.text));
+    box->setReadOnly(field.readOnly);
+    box->setGeometry(boxLeft, boxTop, field.boxWidth, kBoxHeight);
+    form.*field.member = box;
     return box;
 }
 
