@@ -2,7 +2,7 @@
 // queries against kelvra-sim on loopback, next to the fixed pauses those
 // exchanges are made of. Usage: connect_bench [runs]
 
-#include "e2e/SimProcess.h"
+#include "e2e/support/SimProcess.h"
 #include "link/KelvraDM.h"
 #include "link/Protocol.h"
 #include "net/SystemClock.h"
@@ -60,10 +60,10 @@ int main(int argc, char** argv) {
         const kelvra::e2e::SimProcess sim;
         const std::string port = sim.portText();
 
-        kelvra::UdpEndpoint endpoint;
-        kelvra::SystemClock clock;
+        kelvra::net::UdpEndpoint endpoint;
+        kelvra::net::SystemClock clock;
         QuietConsole console(port);
-        kelvra::SystemHostNetwork network;
+        kelvra::net::SystemHostNetwork network;
         kelvra::TFKelvraDM dm(endpoint, clock, console, network);
 
         std::vector<double> connects;

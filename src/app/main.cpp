@@ -20,9 +20,9 @@ int main(int argc, char* argv[]) {
 
     kelvra::TfrmMain frmMain;
 
-    kelvra::UdpEndpoint endpoint;
-    kelvra::SystemClock clock;
-    kelvra::SystemHostNetwork hostNetwork;
+    kelvra::net::UdpEndpoint endpoint;
+    kelvra::net::SystemClock clock;
+    kelvra::net::SystemHostNetwork hostNetwork;
     kelvra::TFKelvraDM FKelvraDM(endpoint, clock, frmMain, hostNetwork);
     frmMain.attachDataModule(FKelvraDM);
 

@@ -14,7 +14,7 @@ namespace {
 using CodeTable = std::array<char32_t, 256>;
 
 // 0x80 to 0x9F of the code page; the unassigned codes stand for themselves (C1).
-constexpr std::array<char32_t, 32> kHighControls = {
+constexpr std::array<char32_t, 32> kCodes80To9F = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x008E, 0x008F, // 88-8F
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
@@ -36,8 +36,8 @@ constexpr CodeTable MakeCodeTable() {
     for (std::size_t code = 0; code < table.size(); ++code) {
         table[code] = static_cast<char32_t>(code);
     }
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        table[0x80 + i] = kHighControls[i];
+    for (std::size_t i = 0; i < kCodes80To9F.size(); ++i) {
+        table[0x80 + i] = kCodes80To9F[i];
     }
     for (const auto& [code, letter] : kTurkishLetters) {
         table[code] = letter;

@@ -22,11 +22,9 @@ public:
     explicit FieldList(std::vector<std::string> items) : items_(std::move(items)) {}
 
     const std::string& operator[](long long index) const;
-    const std::string& at(long long index) const { return (*this)[index]; }
     std::size_t count() const { return items_.size(); }
     bool empty() const { return items_.empty(); }
     void clear() { items_.clear(); }
-    void append(std::string item) { items_.push_back(std::move(item)); }
     void assign(std::vector<std::string> items) { items_ = std::move(items); }
     const std::vector<std::string>& items() const { return items_; }
 

@@ -1,11 +1,10 @@
 #include "link/KelvraDM.h"
 
 #include "core/Errors.h"
-#include "core/HexText.h"
 #include "core/IntegerText.h"
-#include "core/Utf8.h"
+#include "core/MacText.h"
+#include "link/DeviceMessages.h"
 #include "link/Protocol.h"
-#include "link/ReplyText.h"
 
 #include <algorithm>
 #include <limits>
@@ -161,31 +160,9 @@ void TFKelvraDM::LoadRecord(std::string_view reply) {
 }
 
 std::string TFKelvraDM::FormatMac(std::string_view text) {
-    constexpr int kPieces = 6;
-    std::string pieces[kPieces];
-    if (text.find(protocol::kDottedDelimiter) != std::string_view::npos) {
-        SplitFields(protocol::kDottedDelimiter, text, fieldList_);
-        for (int i = 0; i < kPieces; ++i) {
-            pieces[i] = DecToHexText(fieldList_[i]);
-        }
-    } else {
-        const std::vector<std::string_view> chars = Utf8Characters(text);
-        for (int i = 0; i < kPieces; ++i) {
-            std::string pair;
-            for (std::size_t c = 2 * i; c < chars.size() && c < 2 * static_cast<std::size_t>(i) + 2;
-                 ++c) {
-                pair += chars[c];
-            }
-            pieces[i] = HexPairsToChars(pair);
-        }
-    }
-
-    std::string result;
-    for (const std::string& piece : pieces) {
-        // A leading empty piece adds nothing; a later one still adds its dot.
-        result = result.empty() ? piece : result + "." + piece;
-    }
-    return result;
+    // The dotted form goes through the shared list, as every split of the link does.
+    SplitFields(protocol::kDottedDelimiter, text, fieldList_);
+    return FormatMacText(text);
 }
 
 } // namespace kelvra

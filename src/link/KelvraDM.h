@@ -48,8 +48,6 @@ public:
     bool DeviceConnected() const { return deviceConnected_; }
     FieldList& Fields() { return fieldList_; }
     const FieldList& Fields() const { return fieldList_; }
-    DatagramEndpoint& UDPClient() { return endpoint_; }
-    HostNetwork& Network() { return hostNetwork_; }
 
 private:
     void DataModuleCreate();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "net/Ipv4Address.h"
+#include "core/Ipv4Address.h"
 
 #include <optional>
 #include <string>

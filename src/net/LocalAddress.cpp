@@ -1,7 +1,7 @@
 #include "net/LocalAddress.h"
 
 #include "net/HostResolution.h"
-#include "net/SocketSystem.h"
+#include "net/SocketLayer.h"
 
 #include <array>
 #include <cstring>

@@ -4,7 +4,7 @@
 #include <ctime>
 #include <thread>
 
-namespace kelvra {
+namespace kelvra::net {
 
 namespace {
 
@@ -57,4 +57,4 @@ CalendarTime SystemClock::localTime(TimePoint t) const {
     return calendar;
 }
 
-} // namespace kelvra
+} // namespace kelvra::net

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace kelvra {
+namespace kelvra::net {
 
 // The PC clock, in the locale's own time and date formats.
 class SystemClock : public Clock {
@@ -16,4 +16,4 @@ public:
     CalendarTime localTime(TimePoint t) const override;
 };
 
-} // namespace kelvra
+} // namespace kelvra::net

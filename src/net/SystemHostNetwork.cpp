@@ -3,10 +3,10 @@
 #include "net/LocalAddress.h"
 #include "net/raw_ping.h"
 
-namespace kelvra {
+namespace kelvra::net {
 
 bool SystemHostNetwork::localIp(std::string& text) {
-    const net::LocalAddress local = net::FindLocalAddress();
+    const LocalAddress local = FindLocalAddress();
     if (!local.address) {
         return false;
     }
@@ -15,7 +15,7 @@ bool SystemHostNetwork::localIp(std::string& text) {
 }
 
 std::string SystemHostNetwork::localIpText() {
-    const net::LocalAddress local = net::FindLocalAddress();
+    const LocalAddress local = FindLocalAddress();
     return local.address ? FormatIpv4(*local.address) : std::string(local.failureToken);
 }
 
@@ -23,4 +23,4 @@ bool SystemHostNetwork::ping(const std::string& text) {
     return PingHost(text);
 }
 
-} // namespace kelvra
+} // namespace kelvra::net

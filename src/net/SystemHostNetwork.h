@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace kelvra {
+namespace kelvra::net {
 
 // The PC's real network: its own address and the ICMP echo probe.
 class SystemHostNetwork : public HostNetwork {
@@ -14,4 +14,4 @@ public:
     bool ping(const std::string& text) override;
 };
 
-} // namespace kelvra
+} // namespace kelvra::net

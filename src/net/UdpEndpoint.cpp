@@ -17,7 +17,7 @@
 #include <sys/socket.h>
 #endif
 
-namespace kelvra {
+namespace kelvra::net {
 
 namespace {
 
@@ -31,7 +31,7 @@ constexpr int kDontWait = MSG_DONTWAIT; // a datagram with a bad checksum must n
 using SocketHandle = int;
 #endif
 
-SocketHandle Handle(net::NativeSocket socket) {
+SocketHandle Handle(NativeSocket socket) {
     return static_cast<SocketHandle>(socket);
 }
 
@@ -79,9 +79,9 @@ UdpEndpoint::~UdpEndpoint() {
 
 void UdpEndpoint::close() {
     if (isOpen()) {
-        net::CloseSocket(socket_);
+        CloseSocket(socket_);
     }
-    socket_ = net::kNoSocket;
+    socket_ = kNoSocket;
     peer_.reset();
 }
 
@@ -92,14 +92,14 @@ void UdpEndpoint::open() {
     const auto handle = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
 #ifdef _WIN32
     if (handle == INVALID_SOCKET) {
-        throw net::LastSocketFailure();
+        throw LastSocketFailure();
     }
 #else
     if (handle < 0) {
-        throw net::LastSocketFailure();
+        throw LastSocketFailure();
     }
 #endif
-    socket_ = static_cast<net::NativeSocket>(handle);
+    socket_ = static_cast<NativeSocket>(handle);
     peer_.reset();
 }
 
@@ -109,9 +109,9 @@ void UdpEndpoint::send(const std::string& text) {
         throw ESocketError("Host not set.");
     }
     open();
-    const Ipv4Bytes address = net::ResolveEndpointHost(host_);
+    const Ipv4Bytes address = ResolveEndpointHost(host_);
     if (port_ < 0 || port_ > protocol::kMaxPort) {
-        throw net::InvalidArgumentFailure();
+        throw InvalidArgumentFailure();
     }
     discardWaiting();
 
@@ -125,7 +125,7 @@ void UdpEndpoint::send(const std::string& text) {
         ::sendto(Handle(socket_), bytes.data(), static_cast<int>(bytes.size()), 0,
                  reinterpret_cast<const sockaddr*>(&destination), sizeof(destination));
     if (sent < 0) {
-        throw net::LastSocketFailure();
+        throw LastSocketFailure();
     }
     peer_ = address;
     if (static_cast<std::size_t>(sent) != bytes.size()) {
@@ -143,7 +143,7 @@ std::string UdpEndpoint::receive(int timeoutMs) {
         return {};
     }
     for (;;) {
-        if (!net::WaitReadable(socket_, RemainingMs(deadline))) {
+        if (!WaitReadable(socket_, RemainingMs(deadline))) {
             return {};
         }
         const std::optional<Datagram> datagram = readDatagram();
@@ -171,7 +171,7 @@ void UdpEndpoint::discardWaiting() {
     if (!peer_) {
         return; // nothing sent yet, so nothing can be waiting
     }
-    while (net::WaitReadable(socket_, 0)) {
+    while (WaitReadable(socket_, 0)) {
         try {
             readDatagram();
         } catch (const ESocketError&) {
@@ -189,12 +189,12 @@ std::optional<UdpEndpoint::Datagram> UdpEndpoint::readDatagram() {
     auto received = ::recvfrom(Handle(socket_), buffer, sizeof(buffer), kDontWait,
                                reinterpret_cast<sockaddr*>(&source), &sourceLength);
     if (received < 0) {
-        const int code = net::LastSocketError();
+        const int code = LastSocketError();
         if (IsRefusedDestination(code) || IsNothingWaiting(code)) {
             return std::nullopt;
         }
         if (!IsTruncatedRead(code)) {
-            throw net::SocketFailure(code);
+            throw SocketFailure(code);
         }
         received = sizeof(buffer);
     }
@@ -204,4 +204,4 @@ std::optional<UdpEndpoint::Datagram> UdpEndpoint::readDatagram() {
     return datagram;
 }
 
-} // namespace kelvra
+} // namespace kelvra::net

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "core/Ipv4Address.h"
 #include "link/Ports.h"
 #include "link/Protocol.h"
-#include "net/Ipv4Address.h"
-#include "net/SocketSystem.h"
+#include "net/SocketLayer.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
-namespace kelvra {
+namespace kelvra::net {
 
 // The device link's UDP endpoint: one IPv4 socket, never bound explicitly, with
 // broadcast left disabled. Texts are UTF-8 here and Windows-1254 on the wire.
@@ -29,7 +29,7 @@ public:
 
     void close() override;
     void open() override;
-    bool isOpen() const override { return socket_ != net::kNoSocket; }
+    bool isOpen() const override { return socket_ != kNoSocket; }
 
     void setHost(const std::string& host) override { host_ = host; }
     std::string host() const override { return host_; }
@@ -38,7 +38,6 @@ public:
 
     void send(const std::string& text) override;
     std::string receive(int timeoutMs) override;
-    std::string receive() { return receive(kReceiveTimeoutMs); }
 
     // The port the system gave the socket at its first send; 0 before that and
     // while closed.
@@ -55,12 +54,12 @@ private:
     // reported late, or a datagram that vanished).
     std::optional<Datagram> readDatagram();
 
-    net::SocketLayer socketLayer_;
-    net::NativeSocket socket_ = net::kNoSocket;
+    SocketLayer socketLayer_;
+    NativeSocket socket_ = kNoSocket;
     std::string host_;
     std::int32_t port_ = 0;
     // Where the last datagram since opening went; the only source of a reply.
     std::optional<Ipv4Bytes> peer_;
 };
 
-} // namespace kelvra
+} // namespace kelvra::net

@@ -1,7 +1,7 @@
 #include "net/raw_ping.h"
 
 #include "net/HostResolution.h"
-#include "net/SocketSystem.h"
+#include "net/SocketLayer.h"
 
 #ifdef _WIN32
 // clang-format off
@@ -22,7 +22,7 @@
 #include <unistd.h>
 #endif
 
-namespace kelvra {
+namespace kelvra::net {
 
 namespace {
 
@@ -32,12 +32,12 @@ constexpr int kReplyBufferBytes = 128;
 } // namespace
 
 std::array<std::uint8_t, 4> ResolveHostAddress(const std::string& name) {
-    const net::SocketLayer layer;
+    const SocketLayer layer;
     if (!layer.started()) {
         return {};
     }
     try {
-        return net::LookUpHostName(name).value_or(Ipv4Bytes{});
+        return LookUpHostName(name).value_or(Ipv4Bytes{});
     } catch (...) {
         return {}; // the caller is told nothing, whatever went wrong
     }
@@ -184,7 +184,7 @@ bool PingHost(const std::string& text) {
     for (;;) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0 || !net::WaitReadable(echo.handle, static_cast<int>(left.count()))) {
+        if (left.count() <= 0 || !WaitReadable(echo.handle, static_cast<int>(left.count()))) {
             return false;
         }
         std::uint8_t packet[kReplyBufferBytes];
@@ -209,4 +209,4 @@ bool PingHost(const std::string& text) {
 
 #endif
 
-} // namespace kelvra
+} // namespace kelvra::net

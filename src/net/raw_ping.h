@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace kelvra {
+namespace kelvra::net {
 
 // The first IPv4 address of a host name or dotted text; 0.0.0.0 when it does
 // not resolve. Never throws.
@@ -14,4 +14,4 @@ std::array<std::uint8_t, 4> ResolveHostAddress(const std::string& name);
 // back for it, an error report included. False when no echo socket can be opened.
 bool PingHost(const std::string& text);
 
-} // namespace kelvra
+} // namespace kelvra::net

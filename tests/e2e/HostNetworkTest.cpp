@@ -1,4 +1,4 @@
-#include "PrivateNetwork.h"
+#include "e2e/support/PrivateNetwork.h"
 #include "net/SystemHostNetwork.h"
 #include "net/raw_ping.h"
 
@@ -9,6 +9,8 @@
 
 namespace kelvra::e2e {
 namespace {
+
+using namespace kelvra::net;
 
 TEST(PingHost, HearsTheLoopback) {
     EXPECT_TRUE(PingHost("127.0.0.1"));

@@ -1,18 +1,21 @@
 // The data module over the real endpoint and clock, against the simulator.
 
-#include "PrivateNetwork.h"
-#include "SimProcess.h"
+#include "e2e/support/PrivateNetwork.h"
+#include "e2e/support/SimProcess.h"
 #include "link/KelvraDM.h"
 #include "net/SystemClock.h"
 #include "net/UdpEndpoint.h"
 #include "support/FakeConsole.h"
 #include "support/FakeDevice.h"
+#include "support/FakeHostNetwork.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 namespace kelvra::e2e {
 namespace {
+
+using namespace kelvra::net;
 
 class LinkOverUdp : public ::testing::Test {
 protected:

@@ -1,6 +1,6 @@
 // The simulator as a device: what the other suites rely on it to answer.
 
-#include "SimProcess.h"
+#include "e2e/support/SimProcess.h"
 #include "net/UdpEndpoint.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,8 @@
 
 namespace kelvra::e2e {
 namespace {
+
+using namespace kelvra::net;
 
 struct Step {
     std::string datagram;

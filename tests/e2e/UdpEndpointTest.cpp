@@ -1,9 +1,9 @@
 #include "net/UdpEndpoint.h"
 
-#include "PrivateNetwork.h"
-#include "SimProcess.h"
-#include "TestSocket.h"
 #include "core/Errors.h"
+#include "e2e/support/PrivateNetwork.h"
+#include "e2e/support/SimProcess.h"
+#include "e2e/support/TestSocket.h"
 #include "support/ErrorText.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +12,8 @@
 
 namespace kelvra::e2e {
 namespace {
+
+using namespace kelvra::net;
 
 using testing::ErrorText;
 

@@ -1,4 +1,4 @@
-#include "PrivateNetwork.h"
+#include "e2e/support/PrivateNetwork.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>

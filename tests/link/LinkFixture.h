@@ -4,6 +4,7 @@
 #include "support/ErrorText.h"
 #include "support/FakeConsole.h"
 #include "support/FakeDevice.h"
+#include "support/FakeHostNetwork.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedEndpoint.h"
 

@@ -2,7 +2,6 @@
 
 #include "link/Ports.h"
 
-#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,22 +27,6 @@ public:
     std::vector<std::string> information;
     // Runs while the box is "open", before showInformation returns.
     std::function<void(const std::string&)> onInformation;
-};
-
-// The PC's network as a table: its own address and the addresses that answer.
-class FakeHostNetwork : public HostNetwork {
-public:
-    bool localIp(std::string& text) override {
-        text = ownAddress;
-        return true;
-    }
-    std::string localIpText() override { return ownAddress; }
-    bool ping(const std::string& text) override {
-        return std::find(answering.begin(), answering.end(), text) != answering.end();
-    }
-
-    std::string ownAddress = "192.168.1.10";
-    std::vector<std::string> answering;
 };
 
 } // namespace kelvra::testing

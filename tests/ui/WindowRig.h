@@ -2,6 +2,7 @@
 
 #include "link/KelvraDM.h"
 #include "support/FakeConsole.h"
+#include "support/FakeHostNetwork.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedEndpoint.h"
 #include "ui/Dialogs.h"

@@ -1,11 +1,12 @@
 // "Bilgileri Al" in the real window, over the real endpoint and clock, against the
 // simulator on loopback.
 
-#include "../SimProcess.h"
+#include "e2e/support/SimProcess.h"
 #include "link/KelvraDM.h"
 #include "net/SystemClock.h"
 #include "net/UdpEndpoint.h"
 #include "support/FakeConsole.h"
+#include "support/FakeHostNetwork.h"
 #include "ui/Dialogs.h"
 #include "ui/Main.h"
 
@@ -16,6 +17,8 @@
 
 namespace kelvra::e2e {
 namespace {
+
+using namespace kelvra::net;
 
 struct RecordedDialogs : Dialogs {
     void information(QWidget*, const QString&, const QString& text) override {

@@ -1,4 +1,4 @@
-#include "PrivateNetwork.h"
+#include "e2e/support/PrivateNetwork.h"
 
 #include <cstring>
 #include <ifaddrs.h>

@@ -1,4 +1,4 @@
-#include "SimProcess.h"
+#include "e2e/support/SimProcess.h"
 
 #include <chrono>
 #include <csignal>

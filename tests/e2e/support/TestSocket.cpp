@@ -1,4 +1,4 @@
-#include "TestSocket.h"
+#include "e2e/support/TestSocket.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>

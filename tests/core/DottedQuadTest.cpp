@@ -1,11 +1,11 @@
-#include "net/Ipv4Address.h"
+#include "core/Ipv4Address.h"
 
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <tuple>
 
-namespace kelvra::e2e {
+namespace kelvra {
 namespace {
 
 class DottedQuad
@@ -31,4 +31,4 @@ TEST(DottedQuad, FormatsAsPlainDecimal) {
 }
 
 } // namespace
-} // namespace kelvra::e2e
+} // namespace kelvra

@@ -1,4 +1,4 @@
-#include "net/Ipv4Address.h"
+#include "core/Ipv4Address.h"
 
 #include "core/Errors.h"
 #include "core/IntegerText.h"

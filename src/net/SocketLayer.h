@@ -1,7 +1,7 @@
 #pragma once
 
 // The few socket calls every part of net/ shares, with the platform differences
-// (BSD sockets here, Winsock on Windows) kept inside SocketSystem.cpp.
+// (BSD sockets here, Winsock on Windows) kept inside SocketLayer.cpp.
 
 #include "core/Errors.h"
 

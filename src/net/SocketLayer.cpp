@@ -1,4 +1,4 @@
-#include "net/SocketSystem.h"
+#include "net/SocketLayer.h"
 
 #ifdef _WIN32
 #include <winsock2.h>

@@ -1,4 +1,4 @@
-#include "link/ReplyText.h"
+#include "link/DeviceMessages.h"
 
 #include "core/IntegerText.h"
 #include "link/Protocol.h"
