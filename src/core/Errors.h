@@ -10,7 +10,8 @@ namespace kelvra {
 class EConvertError : public std::runtime_error {
 public:
     explicit EConvertError(std::string_view text)
-        : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+        : std::runtime_error(
+              std::string("'").append(text).append("' is not a valid integer value")) {}
 };
 
 // A list position that the list does not hold.

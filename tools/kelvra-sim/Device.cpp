@@ -77,7 +77,9 @@ std::string DottedText(const std::array<int, 4>& octets) {
 }
 
 std::string TwoDigits(int value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
+    std::string text = value < 10 ? "0" : "";
+    text += std::to_string(value);
+    return text;
 }
 
 std::tm LocalParts(HostTime t) {
@@ -138,7 +140,10 @@ std::optional<std::string> Device::read(std::string_view command, HostTime hostN
                 text += kHex[byte >> 4];
                 text += kHex[byte & 0x0F];
             } else {
-                text += (text.empty() ? "" : ".") + std::to_string(byte);
+                if (!text.empty()) {
+                    text += '.';
+                }
+                text += std::to_string(byte);
             }
         }
         return text;
@@ -265,7 +270,8 @@ std::string Device::settingsRecord(HostTime hostNow) const {
                          TwoDigits(parts.tm_mon + 1) + "." + std::to_string(parts.tm_year + 1900) +
                          "|" + std::string(kReadings);
     for (long long limit : limits_) {
-        record += "|" + std::to_string(limit);
+        record += '|';
+        record += std::to_string(limit);
     }
     return record;
 }
