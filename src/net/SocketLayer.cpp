@@ -1,6 +1,8 @@
 #include "net/SocketLayer.h"
 
 #ifdef _WIN32
+#include "net/WideText.h"
+
 #include <winsock2.h>
 #else
 #include <cerrno>
@@ -29,11 +31,13 @@ int LastSocketError() {
 }
 
 std::string SocketErrorDescription(int code) {
-    char* text = nullptr;
-    const DWORD length = FormatMessageA(
+    // The wide call: the narrow one would hand out the ANSI code page, not UTF-8.
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string description = length > 0 ? std::string(text, length) : std::string();
+        nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string description =
+        length > 0 ? WideToUtf8(std::wstring_view(text, length)) : std::string();
     LocalFree(text);
     // The system ends its texts with CR LF; the message has its own layout.
     while (!description.empty() && (description.back() == '\n' || description.back() == '\r')) {

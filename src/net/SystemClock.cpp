@@ -4,6 +4,12 @@
 #include <ctime>
 #include <thread>
 
+#ifdef _WIN32
+#include "net/WideText.h"
+
+#include <windows.h>
+#endif
+
 namespace kelvra::net {
 
 namespace {
@@ -19,12 +25,54 @@ std::tm LocalParts(TimePoint t) {
     return parts;
 }
 
-std::string Formatted(TimePoint t, const char* format) {
-    const std::tm parts = LocalParts(t);
+#ifdef _WIN32
+
+SYSTEMTIME SystemTimeOf(const std::tm& parts) {
+    SYSTEMTIME time{};
+    time.wYear = static_cast<WORD>(parts.tm_year + 1900);
+    time.wMonth = static_cast<WORD>(parts.tm_mon + 1);
+    time.wDayOfWeek = static_cast<WORD>(parts.tm_wday);
+    time.wDay = static_cast<WORD>(parts.tm_mday);
+    time.wHour = static_cast<WORD>(parts.tm_hour);
+    time.wMinute = static_cast<WORD>(parts.tm_min);
+    time.wSecond = static_cast<WORD>(parts.tm_sec);
+    return time;
+}
+
+// The user's regional settings, not the C library's "C" locale defaults.
+std::string LongTimeOf(const std::tm& parts) {
+    const SYSTEMTIME time = SystemTimeOf(parts);
+    std::array<wchar_t, 128> text{};
+    const int length = GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &time, nullptr, text.data(),
+                                       static_cast<int>(text.size()));
+    return length > 1 ? WideToUtf8(std::wstring_view(text.data(), length - 1)) : std::string();
+}
+
+std::string ShortDateOf(const std::tm& parts) {
+    const SYSTEMTIME time = SystemTimeOf(parts);
+    std::array<wchar_t, 128> text{};
+    const int length = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr,
+                                       text.data(), static_cast<int>(text.size()), nullptr);
+    return length > 1 ? WideToUtf8(std::wstring_view(text.data(), length - 1)) : std::string();
+}
+
+#else
+
+std::string Formatted(const std::tm& parts, const char* format) {
     std::array<char, 128> text{};
     const std::size_t length = std::strftime(text.data(), text.size(), format, &parts);
     return std::string(text.data(), length);
 }
+
+std::string LongTimeOf(const std::tm& parts) {
+    return Formatted(parts, "%X");
+}
+
+std::string ShortDateOf(const std::tm& parts) {
+    return Formatted(parts, "%x");
+}
+
+#endif
 
 } // namespace
 
@@ -37,11 +85,11 @@ void SystemClock::pause(int ms) {
 }
 
 std::string SystemClock::longTimeText(TimePoint t) const {
-    return Formatted(t, "%X");
+    return LongTimeOf(LocalParts(t));
 }
 
 std::string SystemClock::shortDateText(TimePoint t) const {
-    return Formatted(t, "%x");
+    return ShortDateOf(LocalParts(t));
 }
 
 CalendarTime SystemClock::localTime(TimePoint t) const {
