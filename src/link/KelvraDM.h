@@ -58,7 +58,9 @@ private:
     DatagramEndpoint& endpoint_;
     Clock& clock_;
     OperatorConsole& console_;
-    HostNetwork& hostNetwork_;
+    // Held with the other ports, though no exchange of the data module's own uses
+    // it yet; Clang would otherwise call it an unused field.
+    [[maybe_unused]] HostNetwork& hostNetwork_;
 
     std::string lastResponse_;
     std::int32_t setTally_ = 0;
