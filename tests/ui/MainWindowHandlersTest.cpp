@@ -2,13 +2,16 @@
 #include "WindowRig.h"
 #include "support/FakeDevice.h"
 #include "ui/StopBoxText.h"
+#include "ui/WaitCursor.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
+#include <optional>
 
 namespace kelvra::uitest {
 
@@ -135,6 +138,45 @@ private slots:
         QCOMPARE(rig_->dialogs.informations.size(), std::size_t{1});
         QCOMPARE(rig_->dialogs.informations[0].title, QStringLiteral("KELVRA  WIZARD - PALVANE"));
         QCOMPARE(rig_->dialogs.informations[0].text, QStringLiteral("Yeni IP set edildi."));
+    }
+
+    // The real boxes show the arrow over a device operation's wait cursor, which comes
+    // back when the box closes; with no operation running they change no cursor.
+    void boxesShowTheArrow_data() {
+        QTest::addColumn<bool>("stop");
+        QTest::addColumn<bool>("operationRunning");
+        QTest::newRow("information during an operation") << false << true;
+        QTest::newRow("information when idle") << false << false;
+        QTest::newRow("stop during an operation") << true << true;
+    }
+    void boxesShowTheArrow() {
+        QFETCH(bool, stop);
+        QFETCH(bool, operationRunning);
+        auto shape = [] {
+            const QCursor* cursor = QApplication::overrideCursor();
+            return cursor == nullptr ? std::optional<Qt::CursorShape>() : cursor->shape();
+        };
+        std::optional<WaitCursor> operation;
+        if (operationRunning) {
+            operation.emplace();
+        }
+        std::optional<Qt::CursorShape> whileOpen;
+        QTimer::singleShot(0, [&] {
+            whileOpen = shape();
+            qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
+                ->button(QMessageBox::Ok)
+                ->click();
+        });
+        MessageBoxDialogs dialogs;
+        const QString title = QStringLiteral("KELVRA  WIZARD - PALVANE");
+        if (stop) {
+            dialogs.stop(&rig_->window, title, QStringLiteral("text"));
+        } else {
+            dialogs.information(&rig_->window, title, QStringLiteral("text"));
+        }
+        using Shape = std::optional<Qt::CursorShape>;
+        QCOMPARE(whileOpen, operationRunning ? Shape(Qt::ArrowCursor) : Shape());
+        QCOMPARE(shape(), operationRunning ? Shape(Qt::WaitCursor) : Shape());
     }
 
     // A "." is added when the last byte sorts after '.' (0x2E).
