@@ -365,6 +365,8 @@ private slots:
         TfrmMain& w = rig_->window;
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
+        // The page column under a widget's left edge, then its height; "Kapat" sits
+        // under the log column, below everything else.
         auto place = [&](const QWidget* widget) {
             const int x = WindowX(widget, &w);
             int column = 0;
