@@ -34,11 +34,13 @@ public:
 
     // Device writes made of confirmed settings (AddressProgramming.cpp,
     // ClockProgramming.cpp). An address goes octet by octet, then its commit when all
-    // four were taken; the result box only when showResult. An address of fewer than
-    // four parts throws EStringListError before anything is sent.
+    // four were taken; the result box only when showResult; the tally stays as it
+    // ends. An address of fewer than four parts throws EStringListError before
+    // anything is sent.
     void SetAddressValue(const std::string& value, const std::string& prefix,
                          const std::string& caption, bool showResult);
-    // The device clock from one reading of the PC clock; one result box at the end.
+    // The device clock from one reading of the PC clock, judged from a tally of 0;
+    // one result box at the end.
     void SetDeviceClock();
     // The PC's first IPv4 address, or one of the "ERROR_" texts.
     std::string GetLocalIpText();
