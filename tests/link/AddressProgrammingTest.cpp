@@ -73,15 +73,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Outcome{"Silent", Silent(), -40, false, kFailedText}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(LinkTest, WithoutResultBoxTheOutcomeIsOnlyInTheLog) {
-    connectFirst();
-    useDevice(Refusing("CK2S255F"));
-    dm.SetAddressValue("255.255.255.0", "CK", "Alt Ağ Maskesi", false);
-    EXPECT_TRUE(console.information.empty());
-    EXPECT_EQ(logged()[1], " Alt Ağ Maskesi CK2S255F = ERR");
-    EXPECT_EQ(dm.SetTally(), -7);
-}
-
 // Parts go out as typed; only an empty one loses its "F".
 TEST_F(LinkTest, PartsGoOutAsTyped) {
     connectFirst();
@@ -124,11 +115,6 @@ TEST_F(LinkTest, ATransportErrorEndsTheAddressWithoutCommitOrBox) {
     EXPECT_THROW(dm.SetAddressValue(kAddress, "CI", kCaption, true), ESocketError);
     EXPECT_EQ(sentSinceConnect(), (Texts{"COK", "CI1S192F", "COK", "CI2S168F"}));
     EXPECT_TRUE(console.information.empty());
-}
-
-TEST_F(LinkTest, TheLocalAddressTextComesFromTheHostNetwork) {
-    network.ownAddress = "ERROR_GETHOST";
-    EXPECT_EQ(dm.GetLocalIpText(), "ERROR_GETHOST");
 }
 
 } // namespace

@@ -49,23 +49,13 @@ const LimitPress kLimitPresses[] = {
      "CFHS30F CFLS10FN", ""},
     {"humidity with a plus sign", "btnNem", "cbNemYuksek", "+7", "cbNemDusuk", "40",
      "CHHS+7F CHLS40F", ""},
-    {"ambient minus zero", "btnOrtamIsi", "cbOrtamIsiY", "-0", "cbOrtamIsiD", "-05",
-     "CTHS-0F CTLS5FN", ""},
-    {"near pair", "btnYakinIsi", "cbYakinIsiYuksek", "45", "cbYakinIsiDusuk", "15",
-     "CNHS45F CNLS15F", ""},
     {"pressure, empty low box", "btnBasinc", "cbBasincYuksek", "1050", "cbBasincDusuk", "",
      "CPHS1050F", "'' is not a valid integer value."},
     {"near, bad high box", "btnYakinIsi", "cbYakinIsiYuksek", "2.5", "cbYakinIsiDusuk", "1", "",
      "'2.5' is not a valid integer value."},
-    {"trailing blank", "btnNem", "cbNemYuksek", "7 ", "cbNemDusuk", "1", "",
-     "'7 ' is not a valid integer value."},
     {"calibration minus box, negative", "btnKalibrasyonEksi", "cbKalibrasyonEksi", "-3", "-", "",
      "CFVS3FN", ""},
-    {"calibration minus box, positive", "btnKalibrasyonEksi", "cbKalibrasyonEksi", "3", "-", "",
-     "CFVS3F", ""},
     {"calibration plus box", "btnKalibrasyonArti", "cbKalibrasyonArti", "3", "-", "", "CFVS3F", ""},
-    {"calibration, letters", "btnKalibrasyonArti", "cbKalibrasyonArti", "abc", "-", "", "",
-     "'abc' is not a valid integer value."},
 };
 
 // "Cihaza Uygula": the PC's address, the new device address, the DNS box, how the
@@ -96,8 +86,6 @@ const ApplyPress kApplyPresses[] = {
     {"every command refused", "192.168.1.10", "192.168.1.50", "192.168.1.1", "refusing",
      "Cihazın Enerjisini Kapatıp Tekrar Açınız.", "16 commands", ""},
     {"last part 0", "192.168.1.10", "192.168.1.0", "192.168.1.1", "prompt",
-     "Cihaza Verilen IP bilgisinin son bölümü 0 olamaz.", "", ""},
-    {"last part 00", "192.168.1.10", "192.168.1.00", "192.168.1.1", "prompt",
      "Cihaza Verilen IP bilgisinin son bölümü 0 olamaz.", "", ""},
     {"loopback", "192.168.1.10", "127.0.0.5", "192.168.1.1", "prompt",
      "Cihaza Verilen IP Adresi grubu ile bilgisayar ip adres grubu farklı.|Cihaza Verilen IP "
@@ -321,19 +309,6 @@ private slots:
         QVERIFY(rig_->dialogs.stops.empty());
     }
 
-    void writesBeforeAnyConnect() {
-        rig_->endpoint.setResponder(testing::FakeDevice{}.responder());
-        rig_->window.cbNemYuksek->setText("5");
-        rig_->window.cbNemDusuk->setText("1");
-        for (QAbstractButton* b : {static_cast<QAbstractButton*>(rig_->window.btnNem),
-                                   static_cast<QAbstractButton*>(rig_->window.btnTarihSaatSet),
-                                   static_cast<QAbstractButton*>(rig_->window.BTNServerIP)}) {
-            b->click();
-        }
-        QCOMPARE(rig_->dialogs.stopTexts(), QStringList(3, "Host not set."));
-        QVERIFY(rig_->endpoint.sent().empty());
-    }
-
     void applyButton_data() { AddRows(kApplyPresses); }
     void applyButton() {
         const ApplyPress& p = Row(kApplyPresses);
@@ -402,25 +377,6 @@ private slots:
         QCOMPARE(sent.size(), 10);
         QCOMPARE(sent.mid(0, 2), (QStringList{"COK", p.first}));
         QVERIFY(rig_->dialogs.stops.empty());
-    }
-
-    void addressButtonRefusesAShortAddress() {
-        const std::size_t mark = connectFirst(testing::FakeDevice{});
-        rig_->window.UzakIP->setText("");
-        rig_->window.BTNServerIP->click();
-        QCOMPARE(rig_->dialogs.stopTexts(), QStringList{"List index out of bounds (0)"});
-        QVERIFY(sentSince(mark).isEmpty());
-        QVERIFY(rig_->dialogs.informations.empty());
-    }
-
-    void addressButtonReportsARefusedCommit() {
-        testing::FakeDevice device;
-        device.replies["CSI"] = "ERR";
-        connectFirst(device);
-        rig_->window.BTNServerIP->click();
-        QCOMPARE(rig_->dialogs.informations.size(), std::size_t{1});
-        QCOMPARE(rig_->dialogs.informations[0].text, QString("Modem IP Adresi Set Edilemedi!"));
-        QCOMPARE(rig_->dm.SetTally(), -6);
     }
 
 private:
