@@ -6,6 +6,7 @@
 #include "ui/WaitCursor.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDateTime>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -70,7 +71,15 @@ std::string TfrmMain::devicePortText() const {
 }
 
 void TfrmMain::showInformation(const std::string& text) {
+    // A box shown in the middle of an operation waits for the operator, not the device.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy) {
+        QApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+    }
     dialogs_.information(this, QString::fromUtf8(kApplicationTitle), QString::fromStdString(text));
+    if (busy) {
+        QApplication::restoreOverrideCursor();
+    }
 }
 
 void TfrmMain::btnBaglanClick() {
@@ -98,6 +107,7 @@ void TfrmMain::wireHandlers() {
     bindClick(btnBilgileriAl, &TfrmMain::btnBilgileriAlClick, HandlerKind::Device);
     bindClick(btnTemizle, &TfrmMain::btnTemizleClick, HandlerKind::Window);
     bindClick(btnKapat, &TfrmMain::btnKapatClick, HandlerKind::Window);
+    wireWriteHandlers();
     connect(Timer1, &QTimer::timeout, this,
             [this] { runGuarded([this] { Timer1Timer(); }, HandlerKind::Window); });
 }
