@@ -6,7 +6,6 @@
 #include "ui/WaitCursor.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDateTime>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -71,15 +70,7 @@ std::string TfrmMain::devicePortText() const {
 }
 
 void TfrmMain::showInformation(const std::string& text) {
-    // A box shown in the middle of an operation waits for the operator, not the device.
-    const bool busy = QApplication::overrideCursor() != nullptr;
-    if (busy) {
-        QApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
-    }
     dialogs_.information(this, QString::fromUtf8(kApplicationTitle), QString::fromStdString(text));
-    if (busy) {
-        QApplication::restoreOverrideCursor();
-    }
 }
 
 void TfrmMain::btnBaglanClick() {

@@ -330,8 +330,6 @@ private slots:
         QCOMPARE(rig_->dialogs.informations.size(), std::size_t{1});
         QCOMPARE(rig_->dialogs.informations[0].text,
                  QString("Tarih: 09.12.2026Saat: 09:00:00   olarak set edildi."));
-        // The operator reads the result under the ordinary cursor.
-        QVERIFY(!rig_->dialogs.informations[0].waitCursorShown);
         QVERIFY(rig_->dialogs.stops.empty());
     }
 
