@@ -71,9 +71,7 @@ private:
     DatagramEndpoint& endpoint_;
     Clock& clock_;
     OperatorConsole& console_;
-    // Held with the other ports, though no exchange of the data module's own uses
-    // it yet; Clang would otherwise call it an unused field.
-    [[maybe_unused]] HostNetwork& hostNetwork_;
+    HostNetwork& hostNetwork_;
 
     std::string lastResponse_;
     std::int32_t setTally_ = 0;
