@@ -85,7 +85,9 @@ TEST_F(LinkTest, PartsGoOutAsTyped) {
 class ShortAddressTest : public LinkTest, public ::testing::WithParamInterface<TextPair> {};
 
 TEST_P(ShortAddressTest, IsRefusedBeforeAnythingIsSent) {
-    const auto& [value, error] = GetParam();
+    // Plain references: Clang 14 cannot capture structured bindings in a lambda.
+    const std::string& value = std::get<0>(GetParam());
+    const std::string& error = std::get<1>(GetParam());
     connectFirst();
     useDevice(FakeDevice{});
     // An earlier address left its parts and a tally; a short one may use neither.
