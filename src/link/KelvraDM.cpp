@@ -93,13 +93,14 @@ std::string TFKelvraDM::QueryDevice(const std::string& command) {
     return RemoveCrLf(reply);
 }
 
-void TFKelvraDM::SendLimit(const std::string& command, const std::string& valueText) {
+std::string TFKelvraDM::SendLimit(const std::string& command, const std::string& valueText) {
     const std::string message = LimitMessage(command, valueText);
     Send(message);
     clock_.pause(protocol::kCommandPauseMs);
-    const std::string reply = Receive();
+    std::string reply = Receive();
     Log(" " + message + " = " + reply);
     clock_.pause(protocol::kCommandPauseMs);
+    return reply;
 }
 
 void TFKelvraDM::SetDeviceValue(const std::string& command, const std::string& value,

@@ -23,8 +23,9 @@ public:
     bool ConnectDevice(const std::string& ipText, const std::string& portText);
     // One read command; the reply with CR LF pairs removed ("" when none came).
     std::string QueryDevice(const std::string& command);
-    // One limit command, no handshake, no test of the reply.
-    void SendLimit(const std::string& command, const std::string& valueText);
+    // One limit command, no handshake, no test of the reply. Returns the reply as
+    // received ("" when none came), for a caller that wants to judge it.
+    std::string SendLimit(const std::string& command, const std::string& valueText);
 
     // One confirmed setting: handshake loop, set command, tally.
     void SetDeviceValue(const std::string& command, const std::string& value,
@@ -42,6 +43,8 @@ public:
 
     // The log line prefix: the PC's time of day.
     std::string TimeStamp() const;
+    // Appends the time stamp and text to the exchange log.
+    void Log(const std::string& text);
 
     const std::string& LastResponse() const { return lastResponse_; }
     std::int32_t SetTally() const { return setTally_; }
@@ -53,7 +56,6 @@ private:
     void DataModuleCreate();
     void Send(const std::string& text);
     std::string Receive();
-    void Log(const std::string& text);
 
     DatagramEndpoint& endpoint_;
     Clock& clock_;
