@@ -85,6 +85,10 @@ void RequireInteger(const std::string& text) {
 
 Command MakeCommand(const std::string& name, const std::vector<std::string>& arguments) {
     const CommandSpec& spec = Find(kCommands, name, "command");
+    if (spec.kind == CommandKind::SetClock || spec.kind == CommandKind::SetAddress) {
+        // The link has no clock or address programming yet.
+        throw UsageError(name + " is not available in this version");
+    }
     if (arguments.size() != spec.argumentCount) {
         throw UsageError(spec.argumentCount == 0 ? name + " takes no arguments"
                                                  : name + " needs " + std::string(spec.arguments));
