@@ -23,20 +23,21 @@ Options:
   --json                one JSON object per device instead of one line
   -h, --help            this text
 
-Every device is worked on at the same time over a link of its own; a device named
-twice is worked on once. A device that does not answer the handshake is reported
-as not answering and nothing more is sent to it. Limits and calibration values are
-integers; a negative one can be given as it is (set-limit near 45 -5).
+Every device is worked on at the same time (up to 256 at once) over a link of its
+own; a device named twice is worked on once. A device that does not answer the
+handshake is reported as not answering and nothing more is sent to it. Limits and
+calibration values are integers; a negative one can be given as it is
+(set-limit near 45 -5).
 
 Output: one line per device on standard output, written as soon as that device is
 done, so not necessarily in the order given: the device as HOST:PORT, "ok" or
 "failed", then the reason or, for read, the values as NAME=VALUE (quoted as in
-JSON when empty or holding blanks). The names: identity_record, identity, address,
-port, mac, gateway, mask, dns, time, date, ambient_high, ambient_low,
-humidity_high, humidity_low, pressure_high, pressure_low, cabinet_high,
-cabinet_low, near_high, near_low, server, server_port. With --json each line is an
-object with "device", "result" ("ok" or "failed"), "reason" when there is one and,
-for read, "values" by name.
+JSON when empty or holding blanks, quotes or "="). The names: identity_record,
+identity, address, port, mac, gateway, mask, dns, time, date, ambient_high,
+ambient_low, humidity_high, humidity_low, pressure_high, pressure_low,
+cabinet_high, cabinet_low, near_high, near_low, server, server_port. With --json
+each line is an object with "device", "result" ("ok" or "failed"), "reason" when
+there is one and, for read, "values" by name.
 
 Standard error gets the exchange log, every line with its time stamp, as the
 window shows it; with several devices each line begins with [HOST:PORT].

@@ -2,6 +2,8 @@
 
 #include "cli/OutputFormat.h"
 
+#include "cli/ManualPage.h"
+
 #include <gtest/gtest.h>
 
 namespace kelvra::cli {
@@ -74,6 +76,21 @@ TEST_P(OutcomeRendering, AsLineAndAsJson) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, OutcomeRendering, ::testing::ValuesIn(kRenderings));
+
+} // namespace
+} // namespace kelvra::cli
+
+namespace kelvra::cli {
+namespace {
+
+TEST(ManualPage, TurnsTheHelpIntoRoff) {
+    EXPECT_EQ(
+        ManualPage("usage: kelvra-cli [--json] COMMAND\n\nRuns.\nCommands:\n  a\\b\n.x\n", "2.0"),
+        ".TH KELVRA\\-CLI 1 \"\" \"KelvraWizard 2.0\" \"User Commands\"\n.SH NAME\n"
+        "kelvra\\-cli \\- device operations on data loggers from the command line\n"
+        ".SH SYNOPSIS\nkelvra\\-cli [\\-\\-json] COMMAND\n.SH DESCRIPTION\n.nf\n\nRuns.\n"
+        ".fi\n.SH COMMANDS\n.nf\n  a\\eb\n\\&.x\n.fi\n");
+}
 
 } // namespace
 } // namespace kelvra::cli
