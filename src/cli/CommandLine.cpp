@@ -1,8 +1,10 @@
 #include "cli/CommandLine.h"
 
 #include "cli/UsageError.h"
+#include "core/AddressParts.h"
 #include "core/Errors.h"
 #include "core/IntegerText.h"
+#include "link/Protocol.h"
 
 #include <array>
 #include <string_view>
@@ -13,18 +15,17 @@ namespace {
 
 struct Quantity {
     std::string_view name;
-    char letter; // the quantity's letter in its limit commands
+    std::string_view high; // its limit commands
+    std::string_view low;
 };
 
 constexpr std::array<Quantity, 5> kQuantities{{
-    {"ambient", 'T'},
-    {"humidity", 'H'},
-    {"pressure", 'P'},
-    {"cabinet", 'F'},
-    {"near", 'N'},
+    {"ambient", protocol::kAmbientHigh, protocol::kAmbientLow},
+    {"humidity", protocol::kHumidityHigh, protocol::kHumidityLow},
+    {"pressure", protocol::kPressureHigh, protocol::kPressureLow},
+    {"cabinet", protocol::kCabinetHigh, protocol::kCabinetLow},
+    {"near", protocol::kNearHigh, protocol::kNearLow},
 }};
-
-constexpr std::string_view kCalibrationCommand = "CFVS";
 
 struct AddressKind {
     std::string_view name;
@@ -33,11 +34,11 @@ struct AddressKind {
 };
 
 constexpr std::array<AddressKind, 5> kAddressKinds{{
-    {"device", "CI", "Yeni IP Adresi"},
-    {"mask", "CK", "Alt Ağ Maskesi"},
-    {"gateway", "CG", "Varsayılan Ağ Geçidi"},
-    {"dns", "CD", "DNS"},
-    {"server", "CS", "Modem IP Adresi"},
+    {"device", protocol::kDeviceAddress, "Yeni IP Adresi"},
+    {"mask", protocol::kSubnetMask, "Alt Ağ Maskesi"},
+    {"gateway", protocol::kGateway, "Varsayılan Ağ Geçidi"},
+    {"dns", protocol::kDnsServer, "DNS"},
+    {"server", protocol::kServerAddress, "Modem IP Adresi"},
 }};
 
 struct CommandSpec {
@@ -83,12 +84,25 @@ void RequireInteger(const std::string& text) {
     }
 }
 
+// An address the link would refuse, or that would cut the device off its network,
+// is refused before anything is sent.
+void RequireAddress(const std::string& value, bool isDeviceAddress) {
+    try {
+        AddressParts(value);
+    } catch (const EStringListError& error) {
+        throw UsageError("'" + value + "' is not an address of four dotted parts (" + error.what() +
+                         ")");
+    }
+    if (isDeviceAddress && LastOctetIsZero(value)) {
+        throw UsageError("'" + value + "' cannot be a device address: its last part is 0");
+    }
+    if (isDeviceAddress && FirstOctetIs127(value)) {
+        throw UsageError("'" + value + "' cannot be a device address: it begins with 127");
+    }
+}
+
 Command MakeCommand(const std::string& name, const std::vector<std::string>& arguments) {
     const CommandSpec& spec = Find(kCommands, name, "command");
-    if (spec.kind == CommandKind::SetClock || spec.kind == CommandKind::SetAddress) {
-        // The link has no clock or address programming yet.
-        throw UsageError(name + " is not available in this version");
-    }
     if (arguments.size() != spec.argumentCount) {
         throw UsageError(spec.argumentCount == 0 ? name + " takes no arguments"
                                                  : name + " needs " + std::string(spec.arguments));
@@ -98,19 +112,20 @@ Command MakeCommand(const std::string& name, const std::vector<std::string>& arg
     switch (spec.kind) {
     case CommandKind::SetLimit: {
         const Quantity& quantity = Find(kQuantities, arguments[0], "quantity");
-        // High first, then low: "C", the quantity's letter, "H" or "L", "S".
-        for (const auto& [level, value] : {std::pair{'H', arguments[1]}, {'L', arguments[2]}}) {
-            RequireInteger(value);
-            command.limits.push_back({std::string{'C', quantity.letter, level, 'S'}, value});
-        }
+        RequireInteger(arguments[1]);
+        RequireInteger(arguments[2]);
+        // High first, then low, as the window's buttons send them.
+        command.limits = {{std::string(quantity.high), arguments[1]},
+                          {std::string(quantity.low), arguments[2]}};
         break;
     }
     case CommandKind::SetCalibration:
         RequireInteger(arguments[0]);
-        command.limits.push_back({std::string(kCalibrationCommand), arguments[0]});
+        command.limits.push_back({std::string(protocol::kCalibration), arguments[0]});
         break;
     case CommandKind::SetAddress: {
         const AddressKind& kind = Find(kAddressKinds, arguments[0], "address kind");
+        RequireAddress(arguments[1], kind.prefix == protocol::kDeviceAddress);
         command.address = {arguments[1], std::string(kind.prefix), std::string(kind.caption)};
         break;
     }

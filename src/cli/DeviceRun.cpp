@@ -54,7 +54,12 @@ void Run(TFKelvraDM& dm, ScriptConsole& console, const Command& command, const D
         SendLimits(dm, command, outcome);
         break;
     case CommandKind::SetClock:
+        dm.SetDeviceClock();
+        break;
     case CommandKind::SetAddress:
+        dm.SetAddressValue(command.address.value, command.address.prefix, command.address.caption,
+                           true);
+        break;
     case CommandKind::Read:
         break;
     }

@@ -27,7 +27,8 @@ Every device is worked on at the same time (up to 256 at once) over a link of it
 own; a device named twice is worked on once. A device that does not answer the
 handshake is reported as not answering and nothing more is sent to it. Limits and
 calibration values are integers; a negative one can be given as it is
-(set-limit near 45 -5).
+(set-limit near 45 -5). An address is four dotted parts; a device address must not
+end in 0 or begin with 127.
 
 Output: one line per device on standard output, written as soon as that device is
 done, so not necessarily in the order given: the device as HOST:PORT, "ok" or
@@ -44,8 +45,8 @@ window shows it; with several devices each line begins with [HOST:PORT].
 
 Exit status: 0 when every device succeeded (it answered the handshake, and every
 setting was answered with "OK"), 1 when any device failed, 2 for a usage error
-(an unknown command, a bad value, a limit that is not an integer); nothing is
-sent on a usage error.
+(an unknown command, a bad value, a limit that is not an integer, an address
+that is not four parts); nothing is sent on a usage error.
 )";
 
 } // namespace kelvra::cli

@@ -3,6 +3,7 @@
 
 #include "cli/CommandLine.h"
 
+#include "RowName.h"
 #include "cli/DeviceList.h"
 #include "cli/UsageError.h"
 
@@ -80,6 +81,7 @@ const Accepted kAccepted[] = {
      {{"CFVS", "-3"}},
      {{false, "h"}},
      false},
+    {"clock", {"--device", "h", "set-clock"}, CommandKind::SetClock, {}, {{false, "h"}}, false},
 };
 
 class AcceptedLine : public ::testing::TestWithParam<Accepted> {};
@@ -94,7 +96,34 @@ TEST_P(AcceptedLine, Parses) {
     EXPECT_EQ(line.json, row.json);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, AcceptedLine, ::testing::ValuesIn(kAccepted));
+INSTANTIATE_TEST_SUITE_P(Rows, AcceptedLine, ::testing::ValuesIn(kAccepted), RowName<Accepted>);
+
+struct Address {
+    Words arguments; // after --device h set-address
+    AddressSetting setting;
+};
+
+const Address kAddresses[] = {
+    {{"device", "192.168.1.50"}, {"192.168.1.50", "CI", "Yeni IP Adresi"}},
+    {{"mask", "255.255.0.0"}, {"255.255.0.0", "CK", "Alt Ağ Maskesi"}},
+    {{"gateway", "192.168.01.1"}, {"192.168.01.1", "CG", "Varsayılan Ağ Geçidi"}},
+    {{"dns", "1.1.1.1.9"}, {"1.1.1.1.9", "CD", "DNS"}}, // parts after the fourth never go
+    {{"server", "10.0.0.9"}, {"10.0.0.9", "CS", "Modem IP Adresi"}},
+    // Only the device's own address must not end in 0 or begin with 127.
+    {{"gateway", "127.0.0.0"}, {"127.0.0.0", "CG", "Varsayılan Ağ Geçidi"}},
+};
+
+class AddressLine : public ::testing::TestWithParam<Address> {};
+
+TEST_P(AddressLine, NamesPrefixAndCaption) {
+    Words arguments{"--device", "h", "set-address"};
+    arguments.insert(arguments.end(), GetParam().arguments.begin(), GetParam().arguments.end());
+    const CommandLine line = ParseCommandLine(arguments);
+    EXPECT_EQ(line.command.kind, CommandKind::SetAddress);
+    EXPECT_EQ(line.command.address, GetParam().setting);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, AddressLine, ::testing::ValuesIn(kAddresses));
 
 struct Refused {
     const char* name;
@@ -129,6 +158,22 @@ const Refused kRefused[] = {
     {"trailing blank",
      {"--device", "h", "set-calibration", "3 "},
      "'3 ' is not a valid integer value"},
+    {"unknown address kind",
+     {"--device", "h", "set-address", "router", "1.2.3.4"},
+     "unknown address kind 'router' (device, mask, gateway, dns, server)"},
+    {"three parts",
+     {"--device", "h", "set-address", "dns", "10.0.0"},
+     "'10.0.0' is not an address of four dotted parts (List index out of bounds (3))"},
+    {"no dot",
+     {"--device", "h", "set-address", "server", ""},
+     "'' is not an address of four dotted parts (List index out of bounds (0))"},
+    {"device address ending in 0",
+     {"--device", "h", "set-address", "device", "192.168.1.00"},
+     "'192.168.1.00' cannot be a device address: its last part is 0"},
+    {"device address in 127",
+     {"--device", "h", "set-address", "device", "127.0.0.5"},
+     "'127.0.0.5' cannot be a device address: it begins with 127"},
+    {"clock takes nothing", {"--device", "h", "set-clock", "now"}, "set-clock takes no arguments"},
     {"bad device port", {"--device", "h:x", "read"}, "'x' is not a valid integer value"},
     {"port out of range",
      {"--device", "h:70000", "read"},
@@ -147,7 +192,7 @@ TEST_P(RefusedLine, IsAUsageError) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, RefusedLine, ::testing::ValuesIn(kRefused));
+INSTANTIATE_TEST_SUITE_P(Rows, RefusedLine, ::testing::ValuesIn(kRefused), RowName<Refused>);
 
 TEST(CommandLine, HelpWinsOverEverythingElse) {
     EXPECT_TRUE(ParseCommandLine({"reboot", "--bogus", "-h"}).help);

@@ -3,12 +3,14 @@
 
 #include "cli/DeviceRun.h"
 
+#include "RowName.h"
 #include "link/KelvraDM.h"
 #include "support/FakeDevice.h"
 #include "support/FakeHostNetwork.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedEndpoint.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -94,6 +96,42 @@ const DeviceRunRow kRuns[] = {
      "CFVS3FN = OK",
      0,
      900 + 600},
+    // The clock read once, 900 ms into Wednesday 9 December 2026, 09:00:00.
+    {"clock",
+     {"set-clock"},
+     Device::Answering,
+     {"COK", "COK", "CDYS9F", "COK", "CMHS12F", "COK", "CYRS26F", "COK", "CWSS3F", "COK", "CHRS9F",
+      "COK", "CMES0F", "COK", "CSDS0F"},
+     true,
+     "Tarih: 09.12.2026Saat: 09:00:00   olarak set edildi.",
+     0,
+     900 + 7 * 900},
+    {"refused clock",
+     {"set-clock"},
+     Device::RefusingSettings,
+     {"COK", "COK", "CDYS9F", "COK", "CMHS12F", "COK", "CYRS26F", "COK", "CWSS3F", "COK", "CHRS9F",
+      "COK", "CMES0F", "COK", "CSDS0F"},
+     false,
+     "Tarih: 09.12.2026Saat: 09:00:00 Set Edilemedi!",
+     0,
+     900 + 7 * 900},
+    {"address",
+     {"set-address", "gateway", "10.0.0.1"},
+     Device::Answering,
+     {"COK", "COK", "CG1S10F", "COK", "CG2S0F", "COK", "CG3S0F", "COK", "CG4S1F", "COK", "CGI"},
+     true,
+     "Varsayılan Ağ Geçidi 10.0.0.1 olarak set edildi. ",
+     0,
+     900 + 5 * 900},
+    // A refused octet: no commit.
+    {"refused address",
+     {"set-address", "server", "10.0.0.9"},
+     Device::RefusingSettings,
+     {"COK", "COK", "CS1S10F", "COK", "CS2S0F", "COK", "CS3S0F", "COK", "CS4S9F"},
+     false,
+     "Modem IP Adresi Set Edilemedi!",
+     0,
+     900 + 4 * 900},
 };
 
 class DeviceRunTest : public ::testing::TestWithParam<DeviceRunRow> {
@@ -122,11 +160,13 @@ TEST_P(DeviceRunTest, SendsAndJudges) {
     EXPECT_EQ(outcome.reason, row.reason);
     EXPECT_EQ(outcome.values.size(), row.values);
     EXPECT_EQ(clock.elapsedMs(), row.elapsedMs);
-    // The connect line, then one per exchange and the readout's extra identity line.
-    EXPECT_EQ(log.size(), row.sent.size() + (row.values > 0 ? 1 : 0));
+    // The connect line, then one per exchange (a setting's handshake writes none) and
+    // the readout's extra identity line.
+    const auto handshakes = std::count(row.sent.begin() + 1, row.sent.end(), "COK");
+    EXPECT_EQ(log.size(), row.sent.size() - handshakes + (row.values > 0 ? 1 : 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, DeviceRunTest, ::testing::ValuesIn(kRuns));
+INSTANTIATE_TEST_SUITE_P(Rows, DeviceRunTest, ::testing::ValuesIn(kRuns), RowName<DeviceRunRow>);
 
 TEST_F(DeviceRunTest, ReadHandsOverEveryValueByField) {
     endpoint.setResponder(Make(Device::Answering).responder());

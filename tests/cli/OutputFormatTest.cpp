@@ -2,6 +2,7 @@
 
 #include "cli/OutputFormat.h"
 
+#include "RowName.h"
 #include "cli/ManualPage.h"
 
 #include <gtest/gtest.h>
@@ -75,7 +76,8 @@ TEST_P(OutcomeRendering, AsLineAndAsJson) {
     EXPECT_EQ(FormatJson(GetParam().outcome), GetParam().json);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, OutcomeRendering, ::testing::ValuesIn(kRenderings));
+INSTANTIATE_TEST_SUITE_P(Rows, OutcomeRendering, ::testing::ValuesIn(kRenderings),
+                         RowName<Rendering>);
 
 } // namespace
 } // namespace kelvra::cli

@@ -108,6 +108,24 @@ TEST_F(CliOverUdp, LimitsLandOnlyWhereTheyAreAccepted) {
     EXPECT_TRUE(answering.waitForLine("calibration is now -3"));
 }
 
+TEST_F(CliOverUdp, ClockAndAddressGoThroughConfirmedSettings) {
+    const ProgramRun clock =
+        Cli({"--device", answeringDevice(), "--device", silentDevice(), "set-clock"});
+    EXPECT_EQ(clock.exitStatus, 1);
+    EXPECT_TRUE(Has(LineOf(clock, answeringDevice()), " olarak set edildi.")) << clock.out;
+    EXPECT_EQ(LineOf(clock, silentDevice()), silentDevice() + " failed not answering");
+    EXPECT_TRUE(answering.waitForLine("clock is now"));
+
+    const ProgramRun address =
+        Cli({"--json", "--device", answeringDevice(), "set-address", "server", "10.1.2.3"});
+    EXPECT_EQ(address.exitStatus, 0) << address.out << address.err;
+    EXPECT_EQ(LineOf(address, answeringDevice()),
+              R"({"device":")" + answeringDevice() +
+                  R"(","result":"ok","reason":"Modem IP Adresi 10.1.2.3 olarak set edildi. "})");
+    const ProgramRun read = Cli({"--device", answeringDevice(), "read"});
+    EXPECT_TRUE(Has(LineOf(read, answeringDevice()), " server=10.1.2.3 ")) << read.out;
+}
+
 struct Usage {
     const char* name;
     Words arguments; // the answering device is added in front
@@ -119,6 +137,9 @@ const Usage kUsages[] = {
     {"limit that is not an integer",
      {"set-limit", "near", "45", "1.5"},
      "'1.5' is not a valid integer value"},
+    {"short address",
+     {"set-address", "gateway", "10.0.0"},
+     "'10.0.0' is not an address of four dotted parts"},
     {"missing device file",
      {"--devices", "/nonexistent/devices.txt", "connect"},
      "cannot read the device file '/nonexistent/devices.txt'"},
