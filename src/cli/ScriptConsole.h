@@ -9,8 +9,8 @@
 namespace kelvra::cli {
 
 // The operator's window as one device's run sees it: log lines go to a writer,
-// the connection fields are that device's, and an information box is kept as the
-// run's outcome text instead of waiting for anyone.
+// the connection fields are that device's, and an information box goes to the run
+// as its outcome text instead of waiting for anyone.
 class ScriptConsole : public OperatorConsole {
 public:
     using LineWriter = std::function<void(const std::string& line)>;
@@ -22,14 +22,11 @@ public:
     std::string deviceAddressText() const override { return device_.host; }
     std::string devicePortText() const override { return device_.portText; }
     void showInformation(const std::string& text) override {
-        information = text;
         if (onInformation) {
             onInformation(text);
         }
     }
 
-    // The last information text; empty when none was shown.
-    std::string information;
     // Runs when an information text comes, while the link state that led to it stands.
     std::function<void(const std::string&)> onInformation;
 
