@@ -41,14 +41,14 @@ constexpr std::array<AddressKind, 5> kAddressKinds{{
     {"server", protocol::kServerAddress, "Modem IP Adresi"},
 }};
 
-struct CommandSpec {
+struct CommandForm {
     std::string_view name;
     CommandKind kind;
     std::size_t argumentCount;
     std::string_view arguments; // as the usage names them
 };
 
-constexpr std::array<CommandSpec, 6> kCommands{{
+constexpr std::array<CommandForm, 6> kCommands{{
     {"connect", CommandKind::Connect, 0, ""},
     {"read", CommandKind::Read, 0, ""},
     {"set-limit", CommandKind::SetLimit, 3, "QUANTITY HIGH LOW"},
@@ -102,14 +102,14 @@ void RequireAddress(const std::string& value, bool isDeviceAddress) {
 }
 
 Command MakeCommand(const std::string& name, const std::vector<std::string>& arguments) {
-    const CommandSpec& spec = Find(kCommands, name, "command");
-    if (arguments.size() != spec.argumentCount) {
-        throw UsageError(spec.argumentCount == 0 ? name + " takes no arguments"
-                                                 : name + " needs " + std::string(spec.arguments));
+    const CommandForm& form = Find(kCommands, name, "command");
+    if (arguments.size() != form.argumentCount) {
+        throw UsageError(form.argumentCount == 0 ? name + " takes no arguments"
+                                                 : name + " needs " + std::string(form.arguments));
     }
     Command command;
-    command.kind = spec.kind;
-    switch (spec.kind) {
+    command.kind = form.kind;
+    switch (form.kind) {
     case CommandKind::SetLimit: {
         const Quantity& quantity = Find(kQuantities, arguments[0], "quantity");
         RequireInteger(arguments[1]);
