@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QToolButton>
 #include <QWindow>
 #include <algorithm>
@@ -158,6 +159,23 @@ int main(int argc, char** argv) {
         // The connect waits for the whole delay; a query's reply had 300 ms already.
         const int lateBeyondPauses = lateMs + 8 * std::max(0, lateMs - kCommandPauseMs);
         Report(what.c_str(), readout, kReadoutPauses + lateBeyondPauses);
+    }
+
+    // "Cihaza Uygula" as the operator starts it: a connect, then four addresses of
+    // four octets and a commit each, every one a confirmed setting.
+    {
+        const kelvra::e2e::SimProcess sim;
+        window.cihazIP->setText("127.0.0.1");
+        window.cihazPort->setText(QString::fromStdString(sim.portText()));
+        // The readout copied the device's own loopback address here, which is refused.
+        window.yeniCihazIP->setText("192.168.1.201");
+        Figures apply;
+        for (int i = 0; i < runs; ++i) {
+            window.mmo->clear();
+            Measure(apply, windowTurns, [&] { window.btnCihazaUygula->click(); });
+        }
+        constexpr int kSettingPausesMs = 3 * kCommandPauseMs; // handshake, set, reply
+        Report("apply (Cihaza Uygula)", apply, kConnectSettleMs + 4 * 5 * kSettingPausesMs);
     }
 
     // A long, connect-heavy operation: a setting against a device that refuses

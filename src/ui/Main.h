@@ -174,7 +174,8 @@ protected:
 
 private:
     // Whether a handler talks to the device, and so blocks the window for a while;
-    // the clock tick is kept apart because it is not queued behind an operation.
+    // the clock tick apart, because the ticks due during an operation's waits make
+    // one tick after it rather than each waiting its turn.
     enum class HandlerKind { Window, Device, Clock };
 
     void setUp();

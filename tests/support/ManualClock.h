@@ -20,8 +20,9 @@ public:
     CalendarTime localTime(TimePoint t) const override;
 
     void advance(long long ms) { nowMs_ += ms > 0 ? ms : 0; }
-    // Advances ms as the real waits pass time: in slices, with the listener's turns
-    // between them where the real clock and endpoint would give them.
+    // Advances ms as the real clock's pause passes time: in slices, with the
+    // listener's turns between them at the same points. The scripted endpoint's
+    // reply wait passes its time here too.
     void wait(long long ms);
     void setWaitListener(WaitListener* listener) { listener_ = listener; }
     // Milliseconds since the clock was made or since the last resetElapsed().
