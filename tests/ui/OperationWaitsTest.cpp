@@ -113,15 +113,10 @@ private slots:
     void queuedInputWaitsForTheOperation() {
         const QueuedInput& input = Row(kQueuedInputs);
         TfrmMain& w = rig_->window;
-        bool posted = false;
-        testing::ScriptedEndpoint::Responder device =
-            testing::FakeDevice::answeringReadout().responder();
-        rig_->endpoint.setResponder([&](const std::string& datagram) {
-            if (!posted && datagram == "CAS") {
-                posted = true;
+        onEachSend([&](const std::string& datagram) {
+            if (datagram == "CAS" && rig_->endpoint.sent().size() == 2) {
                 input.post(w.*input.button);
             }
-            return device(datagram);
         });
         w.btnBilgileriAl->click();
 
@@ -149,12 +144,7 @@ private slots:
         });
         // Ticks fall due at every wait's turn.
         w.Timer1->start(1);
-        testing::ScriptedEndpoint::Responder device =
-            testing::FakeDevice::answeringReadout().responder();
-        rig_->endpoint.setResponder([&](const std::string& datagram) {
-            QTest::qSleep(2);
-            return device(datagram);
-        });
+        onEachSend([](const std::string&) { QTest::qSleep(2); });
         w.btnBilgileriAl->click();
         QCOMPARE(ticks, 0);
 
@@ -167,16 +157,11 @@ private slots:
     void closeWaitsForTheOperation() {
         TfrmMain& w = rig_->window;
         bool visibleAfterRequest = false;
-        testing::ScriptedEndpoint::Responder device =
-            testing::FakeDevice::answeringReadout().responder();
-        rig_->endpoint.setResponder([&](const std::string& datagram) {
+        onEachSend([&](const std::string& datagram) {
             if (datagram == "CAS") {
                 QCoreApplication::postEvent(w.windowHandle(), new QCloseEvent);
             }
-            if (datagram == "CSR") {
-                visibleAfterRequest = w.isVisible();
-            }
-            return device(datagram);
+            visibleAfterRequest = w.isVisible();
         });
         w.btnBilgileriAl->click();
 
@@ -186,6 +171,16 @@ private slots:
     }
 
 private:
+    // Runs atSend(datagram) as each datagram goes out, inside the operation.
+    void onEachSend(std::function<void(const std::string&)> atSend) {
+        rig_->endpoint.setResponder(
+            [atSend, device = testing::FakeDevice::answeringReadout().responder()](
+                const std::string& datagram) {
+                atSend(datagram);
+                return device(datagram);
+            });
+    }
+
     std::unique_ptr<WindowRig> rig_;
 };
 
