@@ -32,6 +32,20 @@ public:
     virtual std::string receive(int timeoutMs) = 0;
 };
 
+// How the operator's window stays painted while the link waits on the device. The
+// clock's pauses and the endpoint's reply wait run in slices of kWaitSliceMs and
+// give the listener a turn after a slice whenever a whole slice is still left, so
+// a turn never lengthens a wait unless it lasts longer than a slice itself. A turn
+// must not use the link.
+inline constexpr int kWaitSliceMs = 10;
+
+class WaitListener {
+public:
+    virtual ~WaitListener() = default;
+
+    virtual void duringWait() = 0;
+};
+
 using TimePoint = std::chrono::system_clock::time_point;
 
 // A local date and time split into its parts; weekday 1 is Monday, 7 Sunday.

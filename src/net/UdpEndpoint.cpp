@@ -3,6 +3,7 @@
 #include "core/Cp1254.h"
 #include "core/Errors.h"
 #include "net/HostResolution.h"
+#include "net/SlicedWait.h"
 
 #include <chrono>
 #include <cstring>
@@ -63,12 +64,6 @@ bool IsTruncatedRead(int code) {
     (void)code;
     return false;
 #endif
-}
-
-int RemainingMs(std::chrono::steady_clock::time_point deadline) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
 } // namespace
@@ -135,15 +130,20 @@ void UdpEndpoint::send(const std::string& text) {
 
 std::string UdpEndpoint::receive(int timeoutMs) {
     open();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    const SteadyTime deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     if (!peer_) {
         // Nothing sent since opening: no datagram could be a reply, and the socket
         // has no local port yet.
-        std::this_thread::sleep_until(deadline);
+        WaitInSlices(deadline, listener_, [](int sliceMs) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(sliceMs));
+            return false;
+        });
         return {};
     }
     for (;;) {
-        if (!WaitReadable(socket_, RemainingMs(deadline))) {
+        if (!WaitInSlices(deadline, listener_,
+                          [this](int sliceMs) { return WaitReadable(socket_, sliceMs); })) {
             return {};
         }
         const std::optional<Datagram> datagram = readDatagram();

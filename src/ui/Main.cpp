@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTextCursor>
@@ -100,7 +101,7 @@ void TfrmMain::wireHandlers() {
     bindClick(btnKapat, &TfrmMain::btnKapatClick, HandlerKind::Window);
     wireWriteHandlers();
     connect(Timer1, &QTimer::timeout, this,
-            [this] { runGuarded([this] { Timer1Timer(); }, HandlerKind::Window); });
+            [this] { runGuarded([this] { Timer1Timer(); }, HandlerKind::Clock); });
 }
 
 void TfrmMain::bindClick(QAbstractButton* button, void (TfrmMain::*handler)(), HandlerKind kind) {
@@ -109,12 +110,18 @@ void TfrmMain::bindClick(QAbstractButton* button, void (TfrmMain::*handler)(), H
 }
 
 void TfrmMain::runGuarded(const std::function<void()>& handler, HandlerKind kind) {
+    if (deferDuringOperation(handler, kind)) {
+        return;
+    }
+    const bool operation = kind == HandlerKind::Device;
     std::optional<std::string> failure;
     try {
-        // Restored before the stop box opens, also when the handler throws.
+        // Both restored before the stop box opens, also when the handler throws.
         std::optional<WaitCursor> waitCursor;
-        if (kind == HandlerKind::Device) {
+        std::optional<QScopedValueRollback<bool>> running;
+        if (operation) {
             waitCursor.emplace();
+            running.emplace(operationRunning_, true);
         }
         handler();
     } catch (const std::exception& error) {
@@ -125,6 +132,10 @@ void TfrmMain::runGuarded(const std::function<void()>& handler, HandlerKind kind
     if (failure) {
         dialogs_.stop(this, QString::fromUtf8(kApplicationTitle),
                       QString::fromStdString(StopBoxText(*failure)));
+    }
+    // After the stop box, which a blocked window would have shown first as well.
+    if (operation) {
+        catchUpAfterOperation();
     }
 }
 
