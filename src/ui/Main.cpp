@@ -6,7 +6,6 @@
 #include "ui/WaitCursor.h"
 
 #include <QAbstractButton>
-#include <QDateTime>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -47,6 +46,7 @@ void TfrmMain::setUp() {
     resize(kOuterWidth, kOuterHeight);
     buildWindow();
     wireHandlers();
+    wireBehaviours();
     Timer1->start(kClockPeriodMs);
 }
 
@@ -89,10 +89,6 @@ void TfrmMain::btnKapatClick() {
     close();
 }
 
-void TfrmMain::Timer1Timer() {
-    deTarihSaat->setDateTime(QDateTime::currentDateTime());
-}
-
 void TfrmMain::wireHandlers() {
     bindClick(btnBaglan, &TfrmMain::btnBaglanClick, HandlerKind::Device);
     bindClick(btnBilgileriAl, &TfrmMain::btnBilgileriAlClick, HandlerKind::Device);
@@ -129,9 +125,11 @@ void TfrmMain::runGuarded(const std::function<void()>& handler, HandlerKind kind
 
 void TfrmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!outerSizeFitted_ && !event->spontaneous()) {
-        outerSizeFitted_ = true;
+    if (!shownOnce_ && !event->spontaneous()) {
+        shownOnce_ = true;
         fitOuterSize();
+        // An error ends the handler in the stop box; the window opens all the same.
+        runGuarded([this] { FormShow(); }, HandlerKind::Window);
     }
 }
 

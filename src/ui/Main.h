@@ -51,6 +51,13 @@ public:
     void btnKapatClick();
     void Timer1Timer();
 
+    // The window's own behaviours (MainBehaviours.cpp). FormShow runs once, at the
+    // first show, before the window is drawn.
+    void FormShow();
+    void Panel2DblClick();
+    void pnlUzakClick();
+    void cxImage1Click();
+
     // Header bar.
     QFrame* Panel1 = nullptr;
     QLabel* lblBaslik = nullptr;
@@ -160,6 +167,8 @@ private:
     void wireHandlers();
     void bindClick(QAbstractButton* button, void (TfrmMain::*handler)(), HandlerKind kind);
     void fitOuterSize();
+    void wireBehaviours();
+    void SuggestFreeAddress();
 
     // The one guard every handler runs in: an escaping error ends the handler and
     // is shown in the stop box; a device handler shows the wait cursor meanwhile.
@@ -170,7 +179,7 @@ private:
     TFKelvraDM* FKelvraDM = nullptr;
     // The last identity reply of the readout, without CR LF.
     std::string CasResponse;
-    bool outerSizeFitted_ = false;
+    bool shownOnce_ = false;
 };
 
 } // namespace kelvra
