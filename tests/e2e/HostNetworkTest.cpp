@@ -1,11 +1,22 @@
+#include "e2e/support/NeighbourHost.h"
 #include "e2e/support/PrivateNetwork.h"
+#include "link/KelvraDM.h"
+#include "net/EchoSocket.h"
 #include "net/SystemHostNetwork.h"
 #include "net/raw_ping.h"
+#include "support/FakeConsole.h"
+#include "support/ManualClock.h"
+#include "support/ScriptedEndpoint.h"
 
 #include <array>
+#include <fstream>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
+#include <sys/wait.h>
 #include <tuple>
+#include <unistd.h>
 
 namespace kelvra::e2e {
 namespace {
@@ -61,6 +72,129 @@ TEST(SystemHostNetwork, PrefersTheFirstInterfaceBeyondLoopback) {
     EXPECT_EQ(text, "192.168.1.10");
     EXPECT_EQ(network.localIpText(), "192.168.1.10");
 }
+
+TEST(SystemHostNetwork, HasNoAddressWithOnlyLoopback) {
+    KELVRA_REQUIRE_PRIVATE_NETWORK();
+    // The host name maps to a loopback address here, which never counts.
+    SystemHostNetwork network;
+    std::string text = "untouched";
+    EXPECT_FALSE(network.localIp(text));
+    EXPECT_EQ(text, "untouched");
+    EXPECT_EQ(network.localIpText(), "ERROR_GETHOST");
+}
+
+// The start-up walk's LAN: the PC at .10 on a bridge, one host answering at .251 and
+// .250, one at .248 that drops echo but answers ARP, nobody at .249.
+class Lan : public ::testing::Test {
+protected:
+    void SetUp() override {
+        KELVRA_REQUIRE_PRIVATE_NETWORK();
+        bridge_ = std::make_unique<PcBridge>();
+        if (!bridge_->ready()) {
+            GTEST_SKIP() << "cannot make a bridge here";
+        }
+        answering_ = std::make_unique<NeighbourHost>(
+            std::vector<std::string>{"192.168.1.251", "192.168.1.250"});
+        firewalled_ =
+            std::make_unique<NeighbourHost>(std::vector<std::string>{"192.168.1.248"}, true);
+        ASSERT_TRUE(answering_->ready() && firewalled_->ready());
+    }
+
+    std::unique_ptr<PcBridge> bridge_;
+    std::unique_ptr<NeighbourHost> answering_;
+    std::unique_ptr<NeighbourHost> firewalled_;
+};
+
+// An address, whether its echo is answered and whether the data module counts it
+// as taken.
+using Probe = std::tuple<std::string, bool, bool>;
+
+class LanProbe : public Lan, public ::testing::WithParamInterface<Probe> {};
+
+TEST_P(LanProbe, EchoAndNeighbourTableDecide) {
+    const auto& [address, answered, taken] = GetParam();
+    SystemHostNetwork network;
+    testing::ManualClock clock;
+    testing::ScriptedEndpoint endpoint{clock};
+    testing::FakeConsole console;
+    TFKelvraDM dm{endpoint, clock, console, network};
+
+    std::string own;
+    ASSERT_TRUE(dm.GetLocalIp(own));
+    EXPECT_EQ(own, "192.168.1.10");
+    EXPECT_EQ(network.ping(address), answered);
+    EXPECT_EQ(dm.AddressTaken(address), taken);
+}
+
+INSTANTIATE_TEST_SUITE_P(Addresses, LanProbe,
+                         ::testing::Values(Probe{"192.168.1.251", true, true},
+                                           Probe{"192.168.1.250", true, true},
+                                           Probe{"192.168.1.249", false, false},
+                                           Probe{"192.168.1.248", false, true},
+                                           Probe{"192.168.1.10", true, true}));
+
+// ping_group_range in the private network, whether the probe runs as an
+// unprivileged user, and the kind of echo socket it gets.
+using EchoPath = std::tuple<std::string, bool, EchoSocketKind>;
+
+class LanEchoPath : public Lan, public ::testing::WithParamInterface<EchoPath> {};
+
+// Writes a sysctl of the private network (only ever after Lan made sure it is one).
+bool WriteSysctl(const std::string& path, const std::string& value) {
+    std::ofstream file(path);
+    file << value << '\n';
+    return static_cast<bool>(file.flush());
+}
+
+std::string ReadSysctl(const std::string& path) {
+    std::ifstream file(path);
+    std::string value;
+    std::getline(file, value);
+    return value;
+}
+
+TEST_P(LanEchoPath, AnswersWhereverASocketCanBeHad) {
+    const auto& [groupRange, unprivileged, kind] = GetParam();
+    const std::string rangeFile = "/proc/sys/net/ipv4/ping_group_range";
+    const std::string before = ReadSysctl(rangeFile);
+    ASSERT_TRUE(WriteSysctl(rangeFile, groupRange));
+    struct Restore {
+        std::string file;
+        std::string value;
+        ~Restore() { WriteSysctl(file, value); }
+    } restore{rangeFile, before};
+
+    // The child reports the socket kind and both probes in its exit status.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr gid_t kNobody = 65534;
+        if (unprivileged &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(100);
+        }
+        const int socketKind = static_cast<int>(EchoSocket().kind());
+        const bool answered = PingHost("192.168.1.251");
+        const bool silent = !PingHost("192.168.1.249");
+        ::_exit(socketKind * 4 + (answered ? 2 : 0) + (silent ? 1 : 0));
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    const int result = WEXITSTATUS(status);
+    ASSERT_NE(result, 100) << "could not become an unprivileged user";
+    EXPECT_EQ(result / 4, static_cast<int>(kind));
+    // Without a socket nothing is answered: the silent probe stays silent.
+    EXPECT_EQ((result & 2) != 0, kind != EchoSocketKind::None);
+    EXPECT_TRUE((result & 1) != 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sockets, LanEchoPath,
+                         ::testing::Values(EchoPath{"1 0", false, EchoSocketKind::Raw},
+                                           EchoPath{"0 2147483647", false,
+                                                    EchoSocketKind::Datagram},
+                                           EchoPath{"0 2147483647", true, EchoSocketKind::Datagram},
+                                           EchoPath{"1 0", true, EchoSocketKind::None}));
 
 } // namespace
 } // namespace kelvra::e2e
