@@ -1,12 +1,13 @@
 #include "net/NeighbourTable.h"
 
+#include "net/SocketAddress.h"
+
 #ifdef _WIN32
 // clang-format off
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <iphlpapi.h>
 // clang-format on
-#include <cstring>
 #else
 #include <cstdlib>
 #include <fstream>
@@ -19,16 +20,13 @@ namespace kelvra::net {
 #ifdef _WIN32
 
 bool HasLearnedHardwareAddress(const Ipv4Bytes& address) {
-    IPAddr destination = 0;
-    std::memcpy(&destination, address.data(), address.size());
+    const sockaddr_in socketAddress = SocketAddress(address);
     DWORD interfaceIndex = 0;
-    if (GetBestInterface(destination, &interfaceIndex) != NO_ERROR) {
+    if (GetBestInterface(socketAddress.sin_addr.s_addr, &interfaceIndex) != NO_ERROR) {
         return false;
     }
     MIB_IPNET_ROW2 row{};
-    row.Address.si_family = AF_INET;
-    row.Address.Ipv4.sin_family = AF_INET;
-    std::memcpy(&row.Address.Ipv4.sin_addr, address.data(), address.size());
+    row.Address.Ipv4 = socketAddress;
     row.InterfaceIndex = interfaceIndex;
     if (GetIpNetEntry2(&row) != NO_ERROR) {
         return false;

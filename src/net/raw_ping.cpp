@@ -1,6 +1,7 @@
 #include "net/raw_ping.h"
 
 #include "net/HostResolution.h"
+#include "net/SocketAddress.h"
 #include "net/SocketLayer.h"
 
 #ifdef _WIN32
@@ -10,11 +11,9 @@
 #include <iphlpapi.h>
 #include <icmpapi.h>
 // clang-format on
-#include <cstring>
 #else
 #include "net/Deadline.h"
 #include "net/EchoSocket.h"
-#include "net/SocketAddress.h"
 
 #include <cerrno>
 #include <unistd.h>
@@ -49,8 +48,7 @@ bool PingHost(const std::string& text) {
         return false;
     }
     const Ipv4Bytes address = ResolveHostAddress(text);
-    IPAddr destination = 0;
-    std::memcpy(&destination, address.data(), address.size());
+    const IPAddr destination = SocketAddress(address).sin_addr.s_addr;
     unsigned char replies[kReplyBufferBytes + sizeof(ICMP_ECHO_REPLY)] = {};
     const DWORD count = IcmpSendEcho(echo, destination, nullptr, 0, nullptr, replies,
                                      sizeof(replies), kEchoTimeoutMs);
