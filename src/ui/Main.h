@@ -45,18 +45,18 @@ public:
     std::string devicePortText() const override;
     void showInformation(const std::string& text) override;
 
-    void btnBaglanClick();
-    void btnBilgileriAlClick();
-    void btnTemizleClick();
-    void btnKapatClick();
-    void Timer1Timer();
-
     // The window's own behaviours (MainBehaviours.cpp). FormShow runs once, at the
     // first show, before the window is drawn.
     void FormShow();
     void Panel2DblClick();
     void pnlUzakClick();
     void cxImage1Click();
+
+    void btnBaglanClick();
+    void btnBilgileriAlClick();
+    void btnTemizleClick();
+    void btnKapatClick();
+    void Timer1Timer();
 
     // Header bar.
     QFrame* Panel1 = nullptr;
