@@ -292,11 +292,11 @@ private slots:
         QCOMPARE(w.Panel2->geometry(), QRect(0, 700 - 46, width, 46));
     }
 
-    // Each tick puts the Clock port's time into the box; the virtual clock stands
-    // still, so the box shows exactly its moment.
     void clockBox() {
         TfrmMain& w = rig_->window;
         QCOMPARE(w.Timer1->interval(), 1000);
+        // Each tick puts the Clock port's time into the box; the virtual clock stands
+        // still, so the box shows exactly its moment.
         const auto shown = [&] { return w.deTarihSaat->dateTime().toMSecsSinceEpoch(); };
         QTRY_COMPARE_WITH_TIMEOUT(shown(), rig_->clock.epochMs(), 2500);
         QVERIFY(!w.deTarihSaat->text().trimmed().isEmpty());
