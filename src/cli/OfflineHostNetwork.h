@@ -13,6 +13,7 @@ public:
     bool localIp(std::string&) override { return false; }
     std::string localIpText() override { return "ERROR_HOSTNAME"; }
     bool ping(const std::string&) override { return false; }
+    bool hardwareAddressKnown(const std::string&) override { return false; }
 };
 
 } // namespace kelvra::cli

@@ -58,6 +58,15 @@ public:
     std::string TimeStamp() const;
     // Appends the time stamp and text to the exchange log.
     void Log(const std::string& text);
+    // The PC clock's present moment, for the window's clock box.
+    TimePoint Now() const { return clock_.now(); }
+
+    // True and text set to the PC's own IPv4 address; false and text untouched.
+    bool GetLocalIp(std::string& text);
+    // Whether someone holds the address text: one echo probe and, when that goes
+    // unanswered, a hardware address learned for it (a host that drops echo still
+    // answers the ARP the echo set off).
+    bool AddressTaken(const std::string& text);
 
     const std::string& LastResponse() const { return lastResponse_; }
     std::int32_t SetTally() const { return setTally_; }

@@ -25,7 +25,8 @@ public:
     virtual std::int32_t port() const = 0;
 
     // One datagram, exactly the bytes of text. Opens the endpoint when closed.
-    // Throws ESocketError.
+    // Throws ESocketError; "Host not set." without a host, before anything goes
+    // out (an empty host would mean this PC).
     virtual void send(const std::string& text) = 0;
     // The next reply from the host, or "" when none came within timeoutMs.
     // Throws ESocketError.
@@ -85,7 +86,7 @@ public:
     virtual void showInformation(const std::string& text) = 0;
 };
 
-// The PC's own network: its address and the echo probe.
+// The PC's own network: its address, the echo probe and the neighbour table.
 class HostNetwork {
 public:
     virtual ~HostNetwork() = default;
@@ -96,6 +97,10 @@ public:
     virtual std::string localIpText() = 0;
     // One echo request with a 100 ms time-out; true when anything answered.
     virtual bool ping(const std::string& text) = 0;
+    // True when the system's neighbour table holds a hardware address learned for
+    // text, as it does for a host that answered the ARP an echo set off even when
+    // its firewall dropped the echo. Reads the table only: sends nothing, waits not.
+    virtual bool hardwareAddressKnown(const std::string& text) = 0;
 };
 
 } // namespace kelvra

@@ -36,7 +36,7 @@ TimePoint SystemClock::now() const {
 }
 
 void SystemClock::pause(int ms) {
-    const SteadyTime deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    const Deadline deadline = DeadlineIn(ms);
     WaitInSlices(deadline, listener_, [deadline](int sliceMs) {
         std::this_thread::sleep_until(std::min(deadline, std::chrono::steady_clock::now() +
                                                              std::chrono::milliseconds(sliceMs)));

@@ -6,7 +6,6 @@
 #include "ui/WaitCursor.h"
 
 #include <QAbstractButton>
-#include <QDateTime>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -48,6 +47,7 @@ void TfrmMain::setUp() {
     resize(kOuterWidth, kOuterHeight);
     buildWindow();
     wireHandlers();
+    wireBehaviours();
     Timer1->start(kClockPeriodMs);
 }
 
@@ -88,10 +88,6 @@ void TfrmMain::btnTemizleClick() {
 
 void TfrmMain::btnKapatClick() {
     close();
-}
-
-void TfrmMain::Timer1Timer() {
-    deTarihSaat->setDateTime(QDateTime::currentDateTime());
 }
 
 void TfrmMain::wireHandlers() {
@@ -141,9 +137,11 @@ void TfrmMain::runGuarded(const std::function<void()>& handler, HandlerKind kind
 
 void TfrmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!outerSizeFitted_ && !event->spontaneous()) {
-        outerSizeFitted_ = true;
+    if (!shownOnce_ && !event->spontaneous()) {
+        shownOnce_ = true;
         fitOuterSize();
+        // An error ends the handler in the stop box; the window opens all the same.
+        runGuarded([this] { FormShow(); }, HandlerKind::Window);
     }
 }
 

@@ -52,6 +52,13 @@ public:
     // leaves user input queued until the operation ends.
     void duringWait() override;
 
+    // The window's own behaviours (MainBehaviours.cpp). FormShow runs once, at the
+    // first show, before the window is drawn.
+    void FormShow();
+    void Panel2DblClick();
+    void pnlUzakClick();
+    void cxImage1Click();
+
     void btnBaglanClick();
     void btnBilgileriAlClick();
     void btnTemizleClick();
@@ -195,6 +202,8 @@ private:
     void writeAddress(const TCaptionedEdit* box, std::string_view prefix);
     void bindClick(QAbstractButton* button, void (TfrmMain::*handler)(), HandlerKind kind);
     void fitOuterSize();
+    void wireBehaviours();
+    void SuggestFreeAddress();
 
     // The one guard every handler runs in: an escaping error ends the handler and
     // is shown in the stop box; a device handler shows the wait cursor meanwhile.
@@ -219,6 +228,8 @@ private:
     std::vector<std::function<void()>> deferredHandlers_;
     bool tickMissed_ = false;
     bool closeRequested_ = false;
+
+    bool shownOnce_ = false;
 };
 
 } // namespace kelvra

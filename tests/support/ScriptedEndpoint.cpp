@@ -19,6 +19,9 @@ void ScriptedEndpoint::open() {
 }
 
 void ScriptedEndpoint::send(const std::string& text) {
+    if (host_.empty()) {
+        throw ESocketError("Host not set."); // the port's own refusal
+    }
     open();
     if (sendFailure_) {
         const std::string message = *sendFailure_;
