@@ -23,6 +23,9 @@ int main(int argc, char* argv[]) {
     kelvra::net::UdpEndpoint endpoint;
     kelvra::net::SystemClock clock;
     kelvra::net::SystemHostNetwork hostNetwork;
+    // The window paints and answers the desktop while the link waits on the device.
+    endpoint.setWaitListener(&frmMain);
+    clock.setWaitListener(&frmMain);
     kelvra::TFKelvraDM FKelvraDM(endpoint, clock, frmMain, hostNetwork);
     frmMain.attachDataModule(FKelvraDM);
 

@@ -15,8 +15,6 @@ namespace {
 
 constexpr std::string_view kConnectedText = " cihaza bağlanıldı.";
 constexpr std::string_view kNotConnectedText = " cihaza bağlanılamadı.";
-// Refused before anything goes out, rather than sending to an empty address.
-constexpr std::string_view kNoHostText = "Host not set.";
 
 std::int32_t AddClamped(std::int32_t tally, std::int64_t delta) {
     const std::int64_t sum = std::clamp<std::int64_t>(static_cast<std::int64_t>(tally) + delta,
@@ -41,14 +39,19 @@ std::string TFKelvraDM::TimeStamp() const {
     return clock_.longTimeText(clock_.now());
 }
 
+bool TFKelvraDM::GetLocalIp(std::string& text) {
+    return hostNetwork_.localIp(text);
+}
+
+bool TFKelvraDM::AddressTaken(const std::string& text) {
+    return hostNetwork_.ping(text) || hostNetwork_.hardwareAddressKnown(text);
+}
+
 void TFKelvraDM::Log(const std::string& text) {
     console_.appendLog(TimeStamp() + text);
 }
 
 void TFKelvraDM::Send(const std::string& text) {
-    if (endpoint_.host().empty()) {
-        throw ESocketError(std::string(kNoHostText));
-    }
     endpoint_.send(text);
 }
 
@@ -60,7 +63,7 @@ bool TFKelvraDM::ConnectDevice(const std::string& ipText, const std::string& por
     endpoint_.close();
     endpoint_.setHost(ipText);
     const std::int32_t port = StrToInt(portText);
-    if (port < 0 || port > protocol::kMaxPort) {
+    if (!protocol::IsUdpPort(port)) {
         throw EPortRangeError(portText);
     }
     endpoint_.setPort(port);
@@ -91,13 +94,14 @@ std::string TFKelvraDM::QueryDevice(const std::string& command) {
     return RemoveCrLf(reply);
 }
 
-void TFKelvraDM::SendLimit(const std::string& command, const std::string& valueText) {
+std::string TFKelvraDM::SendLimit(const std::string& command, const std::string& valueText) {
     const std::string message = LimitMessage(command, valueText);
     Send(message);
     clock_.pause(protocol::kCommandPauseMs);
-    const std::string reply = Receive();
+    std::string reply = Receive();
     Log(" " + message + " = " + reply);
     clock_.pause(protocol::kCommandPauseMs);
+    return reply;
 }
 
 void TFKelvraDM::SetDeviceValue(const std::string& command, const std::string& value,

@@ -23,8 +23,9 @@ public:
     bool ConnectDevice(const std::string& ipText, const std::string& portText);
     // One read command; the reply with CR LF pairs removed ("" when none came).
     std::string QueryDevice(const std::string& command);
-    // One limit command, no handshake, no test of the reply.
-    void SendLimit(const std::string& command, const std::string& valueText);
+    // One limit command, no handshake, no test of the reply. Returns the reply as
+    // received ("" when none came), for a caller that wants to judge it.
+    std::string SendLimit(const std::string& command, const std::string& valueText);
 
     // One confirmed setting: handshake loop, set command, tally.
     void SetDeviceValue(const std::string& command, const std::string& value,
@@ -55,6 +56,17 @@ public:
 
     // The log line prefix: the PC's time of day.
     std::string TimeStamp() const;
+    // Appends the time stamp and text to the exchange log.
+    void Log(const std::string& text);
+    // The PC clock's present moment, for the window's clock box.
+    TimePoint Now() const { return clock_.now(); }
+
+    // True and text set to the PC's own IPv4 address; false and text untouched.
+    bool GetLocalIp(std::string& text);
+    // Whether someone holds the address text: one echo probe and, when that goes
+    // unanswered, a hardware address learned for it (a host that drops echo still
+    // answers the ARP the echo set off).
+    bool AddressTaken(const std::string& text);
 
     const std::string& LastResponse() const { return lastResponse_; }
     std::int32_t SetTally() const { return setTally_; }
@@ -66,7 +78,6 @@ private:
     void DataModuleCreate();
     void Send(const std::string& text);
     std::string Receive();
-    void Log(const std::string& text);
 
     DatagramEndpoint& endpoint_;
     Clock& clock_;

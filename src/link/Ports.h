@@ -25,11 +25,26 @@ public:
     virtual std::int32_t port() const = 0;
 
     // One datagram, exactly the bytes of text. Opens the endpoint when closed.
-    // Throws ESocketError.
+    // Throws ESocketError; "Host not set." without a host, before anything goes
+    // out (an empty host would mean this PC).
     virtual void send(const std::string& text) = 0;
     // The next reply from the host, or "" when none came within timeoutMs.
     // Throws ESocketError.
     virtual std::string receive(int timeoutMs) = 0;
+};
+
+// How the operator's window stays painted while the link waits on the device. The
+// clock's pauses and the endpoint's reply wait run in slices of kWaitSliceMs and
+// give the listener a turn after a slice whenever a whole slice is still left, so
+// a turn never lengthens a wait unless it lasts longer than a slice itself. A turn
+// must not use the link.
+inline constexpr int kWaitSliceMs = 10;
+
+class WaitListener {
+public:
+    virtual ~WaitListener() = default;
+
+    virtual void duringWait() = 0;
 };
 
 using TimePoint = std::chrono::system_clock::time_point;
@@ -71,7 +86,7 @@ public:
     virtual void showInformation(const std::string& text) = 0;
 };
 
-// The PC's own network: its address and the echo probe.
+// The PC's own network: its address, the echo probe and the neighbour table.
 class HostNetwork {
 public:
     virtual ~HostNetwork() = default;
@@ -82,6 +97,10 @@ public:
     virtual std::string localIpText() = 0;
     // One echo request with a 100 ms time-out; true when anything answered.
     virtual bool ping(const std::string& text) = 0;
+    // True when the system's neighbour table holds a hardware address learned for
+    // text, as it does for a host that answered the ARP an echo set off even when
+    // its firewall dropped the echo. Reads the table only: sends nothing, waits not.
+    virtual bool hardwareAddressKnown(const std::string& text) = 0;
 };
 
 } // namespace kelvra

@@ -17,6 +17,12 @@ inline constexpr int kReceiveBufferBytes = 8192;
 // Highest valid UDP port.
 inline constexpr int kMaxPort = 65535;
 
+// The one port range rule: the link checks the operator's text by it, the endpoint
+// its own property.
+inline constexpr bool IsUdpPort(long long port) {
+    return port >= 0 && port <= kMaxPort;
+}
+
 // The handshake of the confirmed setting transaction: at most this many tries.
 inline constexpr int kHandshakeTries = 10;
 

@@ -1,18 +1,13 @@
 #include "net/HostResolution.h"
 
 #include "core/Errors.h"
+#include "net/SocketAddress.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 
-#ifdef _WIN32
-#include <winsock2.h>
-#include <ws2tcpip.h>
-#else
+#ifndef _WIN32
 #include <netdb.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #endif
 
 namespace kelvra::net {
@@ -31,26 +26,30 @@ bool IsLocalhost(const std::string& host) {
 
 } // namespace
 
-std::optional<Ipv4Bytes> LookUpHostName(const std::string& name) {
+std::vector<Ipv4Bytes> LookUpHostAddresses(const std::string& name) {
     addrinfo hints{};
     hints.ai_family = AF_INET;
     hints.ai_socktype = SOCK_DGRAM;
     addrinfo* found = nullptr;
     if (getaddrinfo(name.c_str(), nullptr, &hints, &found) != 0 || found == nullptr) {
-        return std::nullopt;
+        return {};
     }
-    std::optional<Ipv4Bytes> address;
+    std::vector<Ipv4Bytes> addresses;
     for (const addrinfo* entry = found; entry != nullptr; entry = entry->ai_next) {
-        if (entry->ai_family == AF_INET && entry->ai_addr != nullptr) {
-            const auto* inet = reinterpret_cast<const sockaddr_in*>(entry->ai_addr);
-            Ipv4Bytes bytes{};
-            std::memcpy(bytes.data(), &inet->sin_addr, bytes.size());
-            address = bytes;
-            break;
+        if (const auto bytes = AddressBytes(entry->ai_addr)) {
+            addresses.push_back(*bytes);
         }
     }
     freeaddrinfo(found);
-    return address;
+    return addresses;
+}
+
+std::optional<Ipv4Bytes> LookUpHostName(const std::string& name) {
+    const std::vector<Ipv4Bytes> addresses = LookUpHostAddresses(name);
+    if (addresses.empty()) {
+        return std::nullopt;
+    }
+    return addresses.front();
 }
 
 Ipv4Bytes ResolveEndpointHost(const std::string& host) {

@@ -4,8 +4,13 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kelvra::net {
+
+// Every IPv4 address a name look-up gives, in its order (a dotted text resolves
+// to itself); empty when there is none or the look-up fails. Never throws.
+std::vector<Ipv4Bytes> LookUpHostAddresses(const std::string& name);
 
 // The first IPv4 address a name look-up gives (a dotted text resolves to
 // itself); empty when there is none or the look-up fails. Never throws.

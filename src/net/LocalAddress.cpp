@@ -1,10 +1,10 @@
 #include "net/LocalAddress.h"
 
 #include "net/HostResolution.h"
+#include "net/SocketAddress.h"
 #include "net/SocketLayer.h"
 
 #include <array>
-#include <cstring>
 #include <vector>
 
 #ifdef _WIN32
@@ -16,8 +16,6 @@
 #else
 #include <ifaddrs.h>
 #include <net/if.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 #endif
 
@@ -27,60 +25,74 @@ namespace {
 
 constexpr std::size_t kHostNameBytes = 256;
 
-#ifdef _WIN32
+// What the interface walk found: the address, none, or no list to walk.
+struct InterfaceWalk {
+    bool listed = false;
+    std::optional<Ipv4Bytes> address;
+};
 
-std::optional<Ipv4Bytes> FirstInterfaceAddress() {
-    ULONG size = 16 * 1024;
-    std::vector<unsigned char> buffer(size);
-    auto* adapters = reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data());
-    const ULONG flags = GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER;
-    if (GetAdaptersAddresses(AF_INET, flags, nullptr, adapters, &size) == ERROR_BUFFER_OVERFLOW) {
-        buffer.resize(size);
-        adapters = reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data());
-    }
-    if (GetAdaptersAddresses(AF_INET, flags, nullptr, adapters, &size) != NO_ERROR) {
+std::optional<Ipv4Bytes> UsableAddress(const sockaddr* address) {
+    const auto bytes = AddressBytes(address);
+    if (!bytes || IsLoopbackAddress(*bytes)) {
         return std::nullopt;
     }
-    for (auto* adapter = adapters; adapter != nullptr; adapter = adapter->Next) {
+    return bytes;
+}
+
+#ifdef _WIN32
+
+InterfaceWalk FirstInterfaceAddress() {
+    ULONG size = 16 * 1024;
+    std::vector<unsigned char> buffer(size);
+    const ULONG flags = GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER;
+    ULONG result = GetAdaptersAddresses(
+        AF_INET, flags, nullptr, reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()), &size);
+    if (result == ERROR_BUFFER_OVERFLOW) {
+        buffer.resize(size);
+        result = GetAdaptersAddresses(
+            AF_INET, flags, nullptr, reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()), &size);
+    }
+    if (result == ERROR_NO_DATA) {
+        return {true, std::nullopt}; // no adapter with an IPv4 address
+    }
+    if (result != NO_ERROR) {
+        return {};
+    }
+    for (auto* adapter = reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()); adapter != nullptr;
+         adapter = adapter->Next) {
         if (adapter->OperStatus != IfOperStatusUp || adapter->IfType == IF_TYPE_SOFTWARE_LOOPBACK) {
             continue;
         }
         for (auto* unicast = adapter->FirstUnicastAddress; unicast != nullptr;
              unicast = unicast->Next) {
-            const sockaddr* address = unicast->Address.lpSockaddr;
-            if (address != nullptr && address->sa_family == AF_INET) {
-                Ipv4Bytes bytes{};
-                std::memcpy(bytes.data(), &reinterpret_cast<const sockaddr_in*>(address)->sin_addr,
-                            bytes.size());
-                return bytes;
+            if (const auto bytes = UsableAddress(unicast->Address.lpSockaddr)) {
+                return {true, bytes};
             }
         }
     }
-    return std::nullopt;
+    return {true, std::nullopt};
 }
 
 #else
 
-std::optional<Ipv4Bytes> FirstInterfaceAddress() {
+InterfaceWalk FirstInterfaceAddress() {
     ifaddrs* interfaces = nullptr;
     if (::getifaddrs(&interfaces) != 0) {
-        return std::nullopt;
+        return {};
     }
-    std::optional<Ipv4Bytes> found;
+    InterfaceWalk walk{true, std::nullopt};
     for (const ifaddrs* entry = interfaces; entry != nullptr; entry = entry->ifa_next) {
         const bool usable =
             (entry->ifa_flags & IFF_UP) != 0 && (entry->ifa_flags & IFF_LOOPBACK) == 0;
-        if (usable && entry->ifa_addr != nullptr && entry->ifa_addr->sa_family == AF_INET) {
-            Ipv4Bytes bytes{};
-            std::memcpy(bytes.data(),
-                        &reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr,
-                        bytes.size());
-            found = bytes;
-            break;
+        if (usable) {
+            walk.address = UsableAddress(entry->ifa_addr);
+            if (walk.address) {
+                break;
+            }
         }
     }
     ::freeifaddrs(interfaces);
-    return found;
+    return walk;
 }
 
 #endif
@@ -92,15 +104,23 @@ LocalAddress FindLocalAddress() {
     if (!layer.started()) {
         return {std::nullopt, kErrorWinsock};
     }
-    if (const auto address = FirstInterfaceAddress()) {
-        return {address, {}};
+    const InterfaceWalk walk = FirstInterfaceAddress();
+    if (walk.address) {
+        return {walk.address, {}};
+    }
+    if (walk.listed) {
+        // The list is the truth: a name the hosts file maps to some address does
+        // not give a PC without a network an address on it.
+        return {std::nullopt, kErrorGethost};
     }
     std::array<char, kHostNameBytes> hostName{};
     if (::gethostname(hostName.data(), static_cast<int>(hostName.size() - 1)) != 0) {
         return {std::nullopt, kErrorHostname};
     }
-    if (const auto address = LookUpHostName(hostName.data())) {
-        return {address, {}};
+    for (const Ipv4Bytes& address : LookUpHostAddresses(hostName.data())) {
+        if (!IsLoopbackAddress(address)) {
+            return {address, {}};
+        }
     }
     return {std::nullopt, kErrorGethost};
 }

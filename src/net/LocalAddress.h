@@ -17,8 +17,11 @@ inline constexpr std::string_view kErrorWinsock = "ERROR_WINSOCK";
 inline constexpr std::string_view kErrorHostname = "ERROR_HOSTNAME";
 inline constexpr std::string_view kErrorGethost = "ERROR_GETHOST";
 
-// The first interface that is up, not loopback and has an IPv4 address; when
-// there is none, the first address the look-up of the PC's host name lists.
+// The first IPv4 address of an interface that is up and not loopback. Only when
+// the system will not list its interfaces does the look-up of the PC's host name
+// stand in. A loopback address never counts: it would make the start-up walk
+// probe 127.x.x.251 and downwards, which all answer. Without an address the
+// token is "ERROR_GETHOST".
 LocalAddress FindLocalAddress();
 
 } // namespace kelvra::net

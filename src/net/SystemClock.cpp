@@ -1,5 +1,8 @@
 #include "net/SystemClock.h"
 
+#include "net/SlicedWait.h"
+
+#include <algorithm>
 #include <array>
 #include <ctime>
 #include <thread>
@@ -81,7 +84,12 @@ TimePoint SystemClock::now() const {
 }
 
 void SystemClock::pause(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    const Deadline deadline = DeadlineIn(ms);
+    WaitInSlices(deadline, listener_, [deadline](int sliceMs) {
+        std::this_thread::sleep_until(std::min(deadline, std::chrono::steady_clock::now() +
+                                                             std::chrono::milliseconds(sliceMs)));
+        return false;
+    });
 }
 
 std::string SystemClock::longTimeText(TimePoint t) const {

@@ -1,6 +1,7 @@
 #include "net/SystemHostNetwork.h"
 
 #include "net/LocalAddress.h"
+#include "net/NeighbourTable.h"
 #include "net/raw_ping.h"
 
 namespace kelvra::net {
@@ -21,6 +22,11 @@ std::string SystemHostNetwork::localIpText() {
 
 bool SystemHostNetwork::ping(const std::string& text) {
     return PingHost(text);
+}
+
+bool SystemHostNetwork::hardwareAddressKnown(const std::string& text) {
+    const Ipv4Bytes address = ResolveHostAddress(text);
+    return address != Ipv4Bytes{} && HasLearnedHardwareAddress(address);
 }
 
 } // namespace kelvra::net

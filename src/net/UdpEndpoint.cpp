@@ -2,19 +2,15 @@
 
 #include "core/Cp1254.h"
 #include "core/Errors.h"
+#include "net/Deadline.h"
 #include "net/HostResolution.h"
+#include "net/SlicedWait.h"
+#include "net/SocketAddress.h"
 
-#include <chrono>
-#include <cstring>
 #include <thread>
 
-#ifdef _WIN32
-#include <winsock2.h>
-#include <ws2tcpip.h>
-#else
+#ifndef _WIN32
 #include <cerrno>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #endif
 
 namespace kelvra::net {
@@ -65,12 +61,6 @@ bool IsTruncatedRead(int code) {
 #endif
 }
 
-int RemainingMs(std::chrono::steady_clock::time_point deadline) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
-}
-
 } // namespace
 
 UdpEndpoint::~UdpEndpoint() {
@@ -110,15 +100,12 @@ void UdpEndpoint::send(const std::string& text) {
     }
     open();
     const Ipv4Bytes address = ResolveEndpointHost(host_);
-    if (port_ < 0 || port_ > protocol::kMaxPort) {
+    if (!protocol::IsUdpPort(port_)) {
         throw InvalidArgumentFailure();
     }
     discardWaiting();
 
-    sockaddr_in destination{};
-    destination.sin_family = AF_INET;
-    destination.sin_port = htons(static_cast<std::uint16_t>(port_));
-    std::memcpy(&destination.sin_addr, address.data(), address.size());
+    const sockaddr_in destination = SocketAddress(address, static_cast<std::uint16_t>(port_));
 
     const std::string bytes = EncodeCp1254(text);
     const auto sent =
@@ -135,15 +122,19 @@ void UdpEndpoint::send(const std::string& text) {
 
 std::string UdpEndpoint::receive(int timeoutMs) {
     open();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    const Deadline deadline = DeadlineIn(timeoutMs);
     if (!peer_) {
         // Nothing sent since opening: no datagram could be a reply, and the socket
         // has no local port yet.
-        std::this_thread::sleep_until(deadline);
+        WaitInSlices(deadline, listener_, [](int sliceMs) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(sliceMs));
+            return false;
+        });
         return {};
     }
     for (;;) {
-        if (!WaitReadable(socket_, RemainingMs(deadline))) {
+        if (!WaitInSlices(deadline, listener_,
+                          [this](int sliceMs) { return WaitReadable(socket_, sliceMs); })) {
             return {};
         }
         const std::optional<Datagram> datagram = readDatagram();
@@ -200,7 +191,8 @@ std::optional<UdpEndpoint::Datagram> UdpEndpoint::readDatagram() {
     }
     Datagram datagram;
     datagram.bytes.assign(buffer, static_cast<std::size_t>(received));
-    std::memcpy(datagram.source.data(), &source.sin_addr, datagram.source.size());
+    datagram.source =
+        AddressBytes(reinterpret_cast<const sockaddr*>(&source)).value_or(Ipv4Bytes{});
     return datagram;
 }
 

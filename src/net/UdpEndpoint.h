@@ -39,6 +39,9 @@ public:
     void send(const std::string& text) override;
     std::string receive(int timeoutMs) override;
 
+    // Who gets a turn while receive() waits; none by default.
+    void setWaitListener(WaitListener* listener) { listener_ = listener; }
+
     // The port the system gave the socket at its first send; 0 before that and
     // while closed.
     std::uint16_t localPort() const;
@@ -60,6 +63,7 @@ private:
     std::int32_t port_ = 0;
     // Where the last datagram since opening went; the only source of a reply.
     std::optional<Ipv4Bytes> peer_;
+    WaitListener* listener_ = nullptr;
 };
 
 } // namespace kelvra::net

@@ -1,6 +1,7 @@
 #include "net/raw_ping.h"
 
 #include "net/HostResolution.h"
+#include "net/SocketAddress.h"
 #include "net/SocketLayer.h"
 
 #ifdef _WIN32
@@ -10,15 +11,11 @@
 #include <iphlpapi.h>
 #include <icmpapi.h>
 // clang-format on
-#include <cstring>
 #else
+#include "net/Deadline.h"
+#include "net/EchoSocket.h"
+
 #include <cerrno>
-#include <chrono>
-#include <cstring>
-#include <netinet/in.h>
-#include <netinet/ip.h>
-#include <netinet/ip_icmp.h>
-#include <sys/socket.h>
 #include <unistd.h>
 #endif
 
@@ -51,8 +48,7 @@ bool PingHost(const std::string& text) {
         return false;
     }
     const Ipv4Bytes address = ResolveHostAddress(text);
-    IPAddr destination = 0;
-    std::memcpy(&destination, address.data(), address.size());
+    const IPAddr destination = SocketAddress(address).sin_addr.s_addr;
     unsigned char replies[kReplyBufferBytes + sizeof(ICMP_ECHO_REPLY)] = {};
     const DWORD count = IcmpSendEcho(echo, destination, nullptr, 0, nullptr, replies,
                                      sizeof(replies), kEchoTimeoutMs);
@@ -65,31 +61,9 @@ bool PingHost(const std::string& text) {
 namespace {
 
 constexpr std::size_t kEchoHeaderBytes = 8;
+constexpr std::size_t kMinIpHeaderBytes = 20;
 constexpr std::uint8_t kEchoRequest = 8;
 constexpr std::uint8_t kEchoReply = 0;
-
-// An echo socket and whether the kernel hands us bare ICMP (datagram kind) or
-// ICMP behind its IP header (raw kind).
-struct EchoSocket {
-    int handle = -1;
-    bool raw = false;
-
-    EchoSocket() {
-        // The unprivileged kind first; a raw socket needs CAP_NET_RAW.
-        handle = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_ICMP);
-        if (handle < 0) {
-            handle = ::socket(AF_INET, SOCK_RAW, IPPROTO_ICMP);
-            raw = handle >= 0;
-        }
-    }
-    ~EchoSocket() {
-        if (handle >= 0) {
-            ::close(handle);
-        }
-    }
-    EchoSocket(const EchoSocket&) = delete;
-    EchoSocket& operator=(const EchoSocket&) = delete;
-};
 
 std::uint16_t InternetChecksum(const std::uint8_t* data, std::size_t length) {
     std::uint32_t sum = 0;
@@ -109,14 +83,30 @@ std::uint16_t ReadBigEndian16(const std::uint8_t* data) {
     return static_cast<std::uint16_t>(data[0] << 8 | data[1]);
 }
 
-// The ICMP message of a packet the raw socket read: past the IP header.
+// An echo request without data; the datagram kind puts its own identifier in.
+std::array<std::uint8_t, kEchoHeaderBytes> EchoRequest(std::uint16_t id, std::uint16_t sequence) {
+    std::array<std::uint8_t, kEchoHeaderBytes> request = {kEchoRequest,
+                                                          0,
+                                                          0,
+                                                          0,
+                                                          static_cast<std::uint8_t>(id >> 8),
+                                                          static_cast<std::uint8_t>(id),
+                                                          static_cast<std::uint8_t>(sequence >> 8),
+                                                          static_cast<std::uint8_t>(sequence)};
+    const std::uint16_t checksum = InternetChecksum(request.data(), request.size());
+    request[2] = static_cast<std::uint8_t>(checksum >> 8);
+    request[3] = static_cast<std::uint8_t>(checksum);
+    return request;
+}
+
+// The ICMP message of an IP packet: past its header.
 const std::uint8_t* IcmpPart(const std::uint8_t* packet, std::size_t length,
                              std::size_t& icmpLength) {
-    if (length < 20) {
+    if (length < kMinIpHeaderBytes) {
         return nullptr;
     }
     const std::size_t headerLength = static_cast<std::size_t>(packet[0] & 0x0F) * 4;
-    if (headerLength < 20 || length < headerLength + kEchoHeaderBytes) {
+    if (headerLength < kMinIpHeaderBytes || length < headerLength + kEchoHeaderBytes) {
         return nullptr;
     }
     icmpLength = length - headerLength;
@@ -141,70 +131,65 @@ bool AnswersOurRequest(const std::uint8_t* icmp, std::size_t length, std::uint16
            ReadBigEndian16(quoted + 6) == sequence;
 }
 
+// What one read from the echo socket says about our request.
+enum class Heard { Nothing, Answer };
+
+Heard ReadDatagramKind(int handle, std::uint16_t sequence) {
+    std::uint8_t message[kReplyBufferBytes];
+    const auto received = ::recv(handle, message, sizeof(message), MSG_DONTWAIT);
+    if (received < 0) {
+        // An error report for our identifier (the kernel matches it) arrives as a
+        // failed read.
+        return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR ? Heard::Nothing
+                                                                         : Heard::Answer;
+    }
+    // The kernel hands this kind only the replies to its own identifier; the
+    // sequence keeps out a late reply to an earlier probe that used it too.
+    const bool ours = static_cast<std::size_t>(received) >= kEchoHeaderBytes &&
+                      message[0] == kEchoReply && ReadBigEndian16(message + 6) == sequence;
+    return ours ? Heard::Answer : Heard::Nothing;
+}
+
+Heard ReadRawKind(int handle, std::uint16_t id, std::uint16_t sequence) {
+    std::uint8_t packet[kReplyBufferBytes];
+    const auto received = ::recv(handle, packet, sizeof(packet), MSG_DONTWAIT);
+    if (received < 0) {
+        return Heard::Nothing;
+    }
+    std::size_t icmpLength = 0;
+    const std::uint8_t* icmp = IcmpPart(packet, static_cast<std::size_t>(received), icmpLength);
+    return icmp != nullptr && AnswersOurRequest(icmp, icmpLength, id, sequence) ? Heard::Answer
+                                                                                : Heard::Nothing;
+}
+
 } // namespace
 
 bool PingHost(const std::string& text) {
     const EchoSocket echo;
-    if (echo.handle < 0) {
+    if (echo.kind() == EchoSocketKind::None) {
         return false;
-    }
-    if (!echo.raw) {
-        // Error reports (unreachable and the like) count as answers too; the
-        // datagram kind only hands them over on its error queue.
-        const int on = 1;
-        ::setsockopt(echo.handle, IPPROTO_IP, IP_RECVERR, &on, sizeof(on));
     }
     const Ipv4Bytes address = ResolveHostAddress(text);
 
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(kEchoTimeoutMs);
+    const Deadline deadline = DeadlineIn(kEchoTimeoutMs);
     const auto id = static_cast<std::uint16_t>(::getpid());
     const auto sequence = static_cast<std::uint16_t>(deadline.time_since_epoch().count() & 0xFFFF);
-
-    std::uint8_t request[kEchoHeaderBytes] = {kEchoRequest,
-                                              0,
-                                              0,
-                                              0,
-                                              static_cast<std::uint8_t>(id >> 8),
-                                              static_cast<std::uint8_t>(id),
-                                              static_cast<std::uint8_t>(sequence >> 8),
-                                              static_cast<std::uint8_t>(sequence)};
-    const std::uint16_t checksum = InternetChecksum(request, sizeof(request));
-    request[2] = static_cast<std::uint8_t>(checksum >> 8);
-    request[3] = static_cast<std::uint8_t>(checksum);
-
-    sockaddr_in destination{};
-    destination.sin_family = AF_INET;
-    std::memcpy(&destination.sin_addr, address.data(), address.size());
-    if (::sendto(echo.handle, request, sizeof(request), 0,
+    const auto request = EchoRequest(id, sequence);
+    const sockaddr_in destination = SocketAddress(address);
+    if (::sendto(echo.handle(), request.data(), request.size(), 0,
                  reinterpret_cast<const sockaddr*>(&destination), sizeof(destination)) < 0) {
-        return false;
+        return false; // nothing went out, so nothing can answer
     }
 
-    for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0 || !WaitReadable(echo.handle, static_cast<int>(left.count()))) {
-            return false;
-        }
-        std::uint8_t packet[kReplyBufferBytes];
-        const auto received = ::recv(echo.handle, packet, sizeof(packet), MSG_DONTWAIT);
-        if (received < 0) {
-            // The datagram kind reports an error message as a failed read.
-            if (!echo.raw && errno != EAGAIN && errno != EINTR) {
-                return true;
-            }
-            continue;
-        }
-        if (!echo.raw) {
-            return true; // the kernel passes this socket only the replies to its own
-        }
-        std::size_t icmpLength = 0;
-        const std::uint8_t* icmp = IcmpPart(packet, static_cast<std::size_t>(received), icmpLength);
-        if (icmp != nullptr && AnswersOurRequest(icmp, icmpLength, id, sequence)) {
+    while (WaitReadable(echo.handle(), MillisecondsLeft(deadline))) {
+        const Heard heard = echo.kind() == EchoSocketKind::Datagram
+                                ? ReadDatagramKind(echo.handle(), sequence)
+                                : ReadRawKind(echo.handle(), id, sequence);
+        if (heard == Heard::Answer) {
             return true;
         }
     }
+    return false;
 }
 
 #endif

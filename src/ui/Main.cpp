@@ -6,9 +6,9 @@
 #include "ui/WaitCursor.h"
 
 #include <QAbstractButton>
-#include <QDateTime>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTextCursor>
@@ -47,6 +47,7 @@ void TfrmMain::setUp() {
     resize(kOuterWidth, kOuterHeight);
     buildWindow();
     wireHandlers();
+    wireBehaviours();
     Timer1->start(kClockPeriodMs);
 }
 
@@ -89,10 +90,6 @@ void TfrmMain::btnKapatClick() {
     close();
 }
 
-void TfrmMain::Timer1Timer() {
-    deTarihSaat->setDateTime(QDateTime::currentDateTime());
-}
-
 void TfrmMain::wireHandlers() {
     bindClick(btnBaglan, &TfrmMain::btnBaglanClick, HandlerKind::Device);
     bindClick(btnBilgileriAl, &TfrmMain::btnBilgileriAlClick, HandlerKind::Device);
@@ -100,7 +97,7 @@ void TfrmMain::wireHandlers() {
     bindClick(btnKapat, &TfrmMain::btnKapatClick, HandlerKind::Window);
     wireWriteHandlers();
     connect(Timer1, &QTimer::timeout, this,
-            [this] { runGuarded([this] { Timer1Timer(); }, HandlerKind::Window); });
+            [this] { runGuarded([this] { Timer1Timer(); }, HandlerKind::Clock); });
 }
 
 void TfrmMain::bindClick(QAbstractButton* button, void (TfrmMain::*handler)(), HandlerKind kind) {
@@ -109,12 +106,18 @@ void TfrmMain::bindClick(QAbstractButton* button, void (TfrmMain::*handler)(), H
 }
 
 void TfrmMain::runGuarded(const std::function<void()>& handler, HandlerKind kind) {
+    if (deferDuringOperation(handler, kind)) {
+        return;
+    }
+    const bool operation = kind == HandlerKind::Device;
     std::optional<std::string> failure;
     try {
-        // Restored before the stop box opens, also when the handler throws.
+        // Both restored before the stop box opens, also when the handler throws.
         std::optional<WaitCursor> waitCursor;
-        if (kind == HandlerKind::Device) {
+        std::optional<QScopedValueRollback<bool>> running;
+        if (operation) {
             waitCursor.emplace();
+            running.emplace(operationRunning_, true);
         }
         handler();
     } catch (const std::exception& error) {
@@ -126,13 +129,19 @@ void TfrmMain::runGuarded(const std::function<void()>& handler, HandlerKind kind
         dialogs_.stop(this, QString::fromUtf8(kApplicationTitle),
                       QString::fromStdString(StopBoxText(*failure)));
     }
+    // After the stop box, which a blocked window would have shown first as well.
+    if (operation) {
+        catchUpAfterOperation();
+    }
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!outerSizeFitted_ && !event->spontaneous()) {
-        outerSizeFitted_ = true;
+    if (!shownOnce_ && !event->spontaneous()) {
+        shownOnce_ = true;
         fitOuterSize();
+        // An error ends the handler in the stop box; the window opens all the same.
+        runGuarded([this] { FormShow(); }, HandlerKind::Window);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QAbstractButton;
 class QFrame;
@@ -26,8 +27,9 @@ class TFKelvraDM;
 
 // The program's one window: the connection and setting fields, the device
 // information, the alarm limits, the exchange log and the operation buttons. It is
-// also the operator console the device link writes its log lines into.
-class TfrmMain : public QWidget, public OperatorConsole {
+// also the operator console the device link writes its log lines into, and it
+// listens to the link's waits to stay painted while a device operation runs.
+class TfrmMain : public QWidget, public OperatorConsole, public WaitListener {
     Q_OBJECT
 
 public:
@@ -45,6 +47,17 @@ public:
     std::string deviceAddressText() const override;
     std::string devicePortText() const override;
     void showInformation(const std::string& text) override;
+
+    // A turn during a device operation's wait: paints and answers the desktop, but
+    // leaves user input queued until the operation ends.
+    void duringWait() override;
+
+    // The window's own behaviours (MainBehaviours.cpp). FormShow runs once, at the
+    // first show, before the window is drawn.
+    void FormShow();
+    void Panel2DblClick();
+    void pnlUzakClick();
+    void cxImage1Click();
 
     void btnBaglanClick();
     void btnBilgileriAlClick();
@@ -164,10 +177,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Whether a handler talks to the device, and so blocks the window for a while.
-    enum class HandlerKind { Window, Device };
+    // Whether a handler talks to the device, and so blocks the window for a while;
+    // the clock tick apart, because the ticks due during an operation's waits make
+    // one tick after it rather than each waiting its turn.
+    enum class HandlerKind { Window, Device, Clock };
 
     void setUp();
     void buildWindow();
@@ -186,10 +202,18 @@ private:
     void writeAddress(const TCaptionedEdit* box, std::string_view prefix);
     void bindClick(QAbstractButton* button, void (TfrmMain::*handler)(), HandlerKind kind);
     void fitOuterSize();
+    void wireBehaviours();
+    void SuggestFreeAddress();
 
     // The one guard every handler runs in: an escaping error ends the handler and
     // is shown in the stop box; a device handler shows the wait cursor meanwhile.
     void runGuarded(const std::function<void()>& handler, HandlerKind kind);
+    // True when the handler must wait for the running operation to end; it is then
+    // kept (a clock tick only noted) for catchUpAfterOperation().
+    bool deferDuringOperation(const std::function<void()>& handler, HandlerKind kind);
+    // Posts what came in during the operation: the kept handlers, one clock tick
+    // and a close request.
+    void catchUpAfterOperation();
 
     std::unique_ptr<Dialogs> ownDialogs_;
     Dialogs& dialogs_;
@@ -197,6 +221,15 @@ private:
     // The last identity reply of the readout, without CR LF.
     std::string CasResponse;
     bool outerSizeFitted_ = false;
+
+    // While a device handler runs, and while one of its waits gives the window a turn.
+    bool operationRunning_ = false;
+    bool insideWait_ = false;
+    std::vector<std::function<void()>> deferredHandlers_;
+    bool tickMissed_ = false;
+    bool closeRequested_ = false;
+
+    bool shownOnce_ = false;
 };
 
 } // namespace kelvra

@@ -1,97 +1,72 @@
+#include "link/DeviceReadout.h"
 #include "link/KelvraDM.h"
-#include "link/Protocol.h"
 #include "ui/Main.h"
 
 #include <QString>
-#include <array>
 #include <utility>
 
 namespace kelvra {
 
 namespace {
 
-QString ToQ(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-std::string Std(const TCaptionedEdit* box) {
-    return box->text().toStdString();
-}
-
 // Shows a value from its start: a MAC or a record item may be wider than its box.
-void Show(TCaptionedEdit* box, const QString& text) {
-    box->setText(text);
+void Show(TCaptionedEdit* box, const std::string& text) {
+    box->setText(QString::fromStdString(text));
     box->setCursorPosition(0);
 }
 
-void Show(TCaptionedEdit* box, const std::string& text) {
-    Show(box, ToQ(text));
-}
-
-// Where the settings record lands: position, box. Positions 2 and 3 are not shown.
+// The boxes each readout value lands in, in the order they are filled; network
+// settings also fill the boxes of the values to be written.
 using BoxMember = TCaptionedEdit* TfrmMain::*;
-constexpr std::array<std::pair<int, BoxMember>, 12> kSettingsBoxes{{
-    {0, &TfrmMain::cbSaat},
-    {1, &TfrmMain::cbTarih},
-    {4, &TfrmMain::cbOrtamIsiY},
-    {5, &TfrmMain::cbOrtamIsiD},
-    {6, &TfrmMain::cbNemYuksek},
-    {7, &TfrmMain::cbNemDusuk},
-    {8, &TfrmMain::cbBasincYuksek},
-    {9, &TfrmMain::cbBasincDusuk},
-    {10, &TfrmMain::cbDolapIsiYuksek},
-    {11, &TfrmMain::cbDolapIsiDusuk},
-    {12, &TfrmMain::cbYakinIsiYuksek},
-    {13, &TfrmMain::cbYakinIsiDusuk},
-}};
+constexpr std::pair<ReadoutField, BoxMember> kBoxes[] = {
+    {ReadoutField::Identity, &TfrmMain::EDTCIHAZID},
+    {ReadoutField::Address, &TfrmMain::yeniCihazIP},
+    {ReadoutField::Address, &TfrmMain::cIP},
+    {ReadoutField::Port, &TfrmMain::CPort},
+    {ReadoutField::Mac, &TfrmMain::CMac},
+    {ReadoutField::Gateway, &TfrmMain::CGateway},
+    {ReadoutField::Gateway, &TfrmMain::yeniVarsayilanAg},
+    {ReadoutField::Mask, &TfrmMain::cIPMask},
+    {ReadoutField::Mask, &TfrmMain::yeniAgGecidi},
+    {ReadoutField::Dns, &TfrmMain::cDNS},
+    {ReadoutField::Dns, &TfrmMain::yeniDNS},
+    {ReadoutField::Time, &TfrmMain::cbSaat},
+    {ReadoutField::Date, &TfrmMain::cbTarih},
+    {ReadoutField::AmbientHigh, &TfrmMain::cbOrtamIsiY},
+    {ReadoutField::AmbientLow, &TfrmMain::cbOrtamIsiD},
+    {ReadoutField::HumidityHigh, &TfrmMain::cbNemYuksek},
+    {ReadoutField::HumidityLow, &TfrmMain::cbNemDusuk},
+    {ReadoutField::PressureHigh, &TfrmMain::cbBasincYuksek},
+    {ReadoutField::PressureLow, &TfrmMain::cbBasincDusuk},
+    {ReadoutField::CabinetHigh, &TfrmMain::cbDolapIsiYuksek},
+    {ReadoutField::CabinetLow, &TfrmMain::cbDolapIsiDusuk},
+    {ReadoutField::NearHigh, &TfrmMain::cbYakinIsiYuksek},
+    {ReadoutField::NearLow, &TfrmMain::cbYakinIsiDusuk},
+    {ReadoutField::Server, &TfrmMain::CServerIP},
+    {ReadoutField::ServerPort, &TfrmMain::cServerPort},
+};
 
 } // namespace
 
-// Reads the whole device into the window: one connect, eight read commands. The
-// readout goes on whether the handshake was answered or not.
+// Reads the whole device into the window, box by box as the values arrive, so an
+// error shows every value read before it. The readout goes on whether the handshake
+// was answered or not.
 void TfrmMain::btnBilgileriAlClick() {
     if (FKelvraDM == nullptr) {
         return;
     }
-    TFKelvraDM& dm = *FKelvraDM;
-    using namespace protocol;
-
-    dm.ConnectDevice(Std(cihazIP), Std(cihazPort));
-
-    CasResponse = dm.QueryDevice(std::string(kReadIdentity));
-    dm.LoadRecord(CasResponse);
-    appendLog(dm.TimeStamp() + " CAS " + CasResponse);
-    Show(EDTCIHAZID, dm.Fields()[0]);
-
-    Show(yeniCihazIP, cihazIP->text());
-    Show(cIP, cihazIP->text());
-
-    Show(CPort, dm.QueryDevice(std::string(kReadPort)));
-    Show(CMac, dm.FormatMac(dm.QueryDevice(std::string(kReadMac))));
-
-    Show(CGateway, dm.QueryDevice(std::string(kReadGateway)));
-    Show(yeniVarsayilanAg, CGateway->text());
-    Show(cIPMask, dm.QueryDevice(std::string(kReadMask)));
-    Show(yeniAgGecidi, cIPMask->text());
-    Show(cDNS, dm.QueryDevice(std::string(kReadDns)));
-    Show(yeniDNS, cDNS->text());
-
-    const std::string settings = dm.QueryDevice(std::string(kReadSettings));
-    if (settings.empty()) {
-        // A silent device: show no values rather than stale ones, and go on.
-        for (const auto& [position, box] : kSettingsBoxes) {
-            (this->*box)->clear();
-        }
-    } else {
-        dm.LoadRecord(settings);
-        // Box by box, so that a short record fills what it holds before it fails.
-        for (const auto& [position, box] : kSettingsBoxes) {
-            Show(this->*box, dm.Fields()[position]);
-        }
-    }
-
-    Show(CServerIP, dm.QueryDevice(std::string(kReadServer)));
-    Show(cServerPort, std::string(kServerPort));
+    ReadDeviceInformation(*FKelvraDM, cihazIP->text().toStdString(),
+                          cihazPort->text().toStdString(),
+                          [this](ReadoutField field, const std::string& value) {
+                              if (field == ReadoutField::IdentityRecord) {
+                                  CasResponse = value;
+                              }
+                              for (const auto& [boxField, box] : kBoxes) {
+                                  if (boxField == field) {
+                                      Show(this->*box, value);
+                                  }
+                              }
+                          });
 }
 
 } // namespace kelvra

@@ -19,6 +19,9 @@ void ScriptedEndpoint::open() {
 }
 
 void ScriptedEndpoint::send(const std::string& text) {
+    if (host_.empty()) {
+        throw ESocketError("Host not set."); // the port's own refusal
+    }
     open();
     if (sendFailure_) {
         const std::string message = *sendFailure_;
@@ -49,12 +52,12 @@ std::string ScriptedEndpoint::receive(int timeoutMs) {
         throw ESocketError(message);
     }
     if (pending_ && pendingArrivalMs_ <= clock_.epochMs() + timeoutMs) {
-        clock_.advance(pendingArrivalMs_ - clock_.epochMs());
+        clock_.wait(pendingArrivalMs_ - clock_.epochMs());
         const std::string text = std::move(pending_->text);
         pending_.reset();
         return text;
     }
-    clock_.advance(timeoutMs);
+    clock_.wait(timeoutMs);
     return {};
 }
 

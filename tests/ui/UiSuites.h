@@ -10,5 +10,7 @@ std::unique_ptr<QObject> MakeCaptionedFieldTest();
 std::unique_ptr<QObject> MakeMainWindowLayoutTest();
 std::unique_ptr<QObject> MakeMainWindowHandlersTest();
 std::unique_ptr<QObject> MakeReadoutTest();
+std::unique_ptr<QObject> MakeOperationWaitsTest();
+std::unique_ptr<QObject> MakeWindowBehavioursTest();
 
 } // namespace kelvra::uitest

@@ -38,7 +38,10 @@ struct RecordingDialogs : Dialogs {
 
 // The window wired to the fakes as main() wires it to the real ports.
 struct WindowRig {
-    WindowRig() { window.attachDataModule(dm); }
+    WindowRig() {
+        window.attachDataModule(dm);
+        clock.setWaitListener(&window);
+    }
 
     // Shown, so that Qt has delivered every move and resize and run the layouts.
     void show() {

@@ -10,10 +10,16 @@
 #include "ui/Dialogs.h"
 #include "ui/Main.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
+#include <functional>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace kelvra::e2e {
 namespace {
@@ -29,6 +35,24 @@ struct RecordedDialogs : Dialogs {
     QStringList stops;
 };
 
+// Calls back on every paint of the watched widget.
+struct PaintWatch : QObject {
+    PaintWatch(QWidget* widget, std::function<void()> onPaint) : onPaint_(std::move(onPaint)) {
+        widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            onPaint_();
+        }
+        return false;
+    }
+    std::function<void()> onPaint_;
+};
+
+int LogLineCount(const TfrmMain& window) {
+    return static_cast<int>(window.mmo->toPlainText().split('\n').size());
+}
+
 TEST(ReadoutOverUdp, FillsEveryBoxFromTheDevice) {
     SimProcess sim;
     UdpEndpoint endpoint;
@@ -38,6 +62,8 @@ TEST(ReadoutOverUdp, FillsEveryBoxFromTheDevice) {
     TfrmMain window{dialogs};
     TFKelvraDM dm{endpoint, clock, window, network};
     window.attachDataModule(dm);
+    endpoint.setWaitListener(&window);
+    clock.setWaitListener(&window);
     window.cihazIP->setText("127.0.0.1");
     window.cihazPort->setText(QString::fromStdString(sim.portText()));
     window.btnBilgileriAl->click();
@@ -65,6 +91,53 @@ TEST(ReadoutOverUdp, FillsEveryBoxFromTheDevice) {
         QRegularExpression("^\\d\\d\\.\\d\\d\\.\\d{4}$").match(window.cbTarih->text()).hasMatch());
     // The connect line, eight exchange lines and the extra identity line.
     EXPECT_EQ(window.mmo->toPlainText().split('\n').size(), 10);
+}
+
+// Against a device that answers each command 100 ms late, the log shows each line
+// as it comes, and the window follows a resize, while the readout still runs.
+TEST(ReadoutOverUdp, PaintsEachLogLineWhileTheReadoutRuns) {
+    SimProcess sim({"--late-ms", "100"});
+    UdpEndpoint endpoint;
+    SystemClock clock;
+    testing::FakeHostNetwork network;
+    RecordedDialogs dialogs;
+    TfrmMain window{dialogs};
+    TFKelvraDM dm{endpoint, clock, window, network};
+    window.attachDataModule(dm);
+    endpoint.setWaitListener(&window);
+    clock.setWaitListener(&window);
+    window.cihazIP->setText("127.0.0.1");
+    window.cihazPort->setText(QString::fromStdString(sim.portText()));
+    window.show();
+    QElapsedTimer shown;
+    shown.start();
+    while (!window.windowHandle()->isExposed() && shown.elapsed() < 5000) {
+        QCoreApplication::processEvents();
+    }
+    ASSERT_TRUE(window.windowHandle()->isExposed());
+    const int widthBefore = window.mmo->width();
+
+    bool running = false;
+    std::set<int> paintedLineCounts;
+    int widestPaint = 0;
+    const PaintWatch watch(window.mmo->viewport(), [&] {
+        if (running) {
+            paintedLineCounts.insert(LogLineCount(window));
+            widestPaint = std::max(widestPaint, window.mmo->width());
+        }
+    });
+    QTimer::singleShot(1500, &window, [&] { window.resize(window.width() + 80, window.height()); });
+    running = true;
+    window.btnBilgileriAl->click();
+    running = false;
+
+    EXPECT_TRUE(dialogs.stops.isEmpty()) << dialogs.stops.join('|').toStdString();
+    ASSERT_EQ(LogLineCount(window), 10);
+    ASSERT_FALSE(paintedLineCounts.empty());
+    // Every line but the last was on the screen before the readout ended.
+    EXPECT_EQ(*paintedLineCounts.rbegin(), 9);
+    EXPECT_GE(paintedLineCounts.size(), 7U);
+    EXPECT_GT(widestPaint, widthBefore);
 }
 
 } // namespace

@@ -1,0 +1,196 @@
+#include "cli/CommandLine.h"
+
+#include "cli/UsageError.h"
+#include "core/AddressParts.h"
+#include "core/Errors.h"
+#include "core/IntegerText.h"
+#include "link/Protocol.h"
+
+#include <array>
+#include <string_view>
+
+namespace kelvra::cli {
+
+namespace {
+
+struct Quantity {
+    std::string_view name;
+    std::string_view high; // its limit commands
+    std::string_view low;
+};
+
+constexpr std::array<Quantity, 5> kQuantities{{
+    {"ambient", protocol::kAmbientHigh, protocol::kAmbientLow},
+    {"humidity", protocol::kHumidityHigh, protocol::kHumidityLow},
+    {"pressure", protocol::kPressureHigh, protocol::kPressureLow},
+    {"cabinet", protocol::kCabinetHigh, protocol::kCabinetLow},
+    {"near", protocol::kNearHigh, protocol::kNearLow},
+}};
+
+struct AddressKind {
+    std::string_view name;
+    std::string_view prefix;
+    std::string_view caption; // the caption of the window's box for this address
+};
+
+constexpr std::array<AddressKind, 5> kAddressKinds{{
+    {"device", protocol::kDeviceAddress, "Yeni IP Adresi"},
+    {"mask", protocol::kSubnetMask, "Alt Ağ Maskesi"},
+    {"gateway", protocol::kGateway, "Varsayılan Ağ Geçidi"},
+    {"dns", protocol::kDnsServer, "DNS"},
+    {"server", protocol::kServerAddress, "Modem IP Adresi"},
+}};
+
+struct CommandForm {
+    std::string_view name;
+    CommandKind kind;
+    std::size_t argumentCount;
+    std::string_view arguments; // as the usage names them
+};
+
+constexpr std::array<CommandForm, 6> kCommands{{
+    {"connect", CommandKind::Connect, 0, ""},
+    {"read", CommandKind::Read, 0, ""},
+    {"set-limit", CommandKind::SetLimit, 3, "QUANTITY HIGH LOW"},
+    {"set-calibration", CommandKind::SetCalibration, 1, "VALUE"},
+    {"set-clock", CommandKind::SetClock, 0, ""},
+    {"set-address", CommandKind::SetAddress, 2, "KIND ADDRESS"},
+}};
+
+template <typename Table> std::string Names(const Table& table) {
+    std::string names;
+    for (const auto& entry : table) {
+        names += (names.empty() ? "" : ", ") + std::string(entry.name);
+    }
+    return names;
+}
+
+template <typename Table>
+const auto& Find(const Table& table, const std::string& name, std::string_view what) {
+    for (const auto& entry : table) {
+        if (entry.name == name) {
+            return entry;
+        }
+    }
+    throw UsageError("unknown " + std::string(what) + " '" + name + "' (" + Names(table) + ")");
+}
+
+// The integer text rule, as the limit buttons apply it; its error is a usage error.
+void RequireInteger(const std::string& text) {
+    try {
+        StrToInt(text);
+    } catch (const EConvertError& error) {
+        throw UsageError(error.what());
+    }
+}
+
+// An address the link would refuse, or that would cut the device off its network,
+// is refused before anything is sent.
+void RequireAddress(const std::string& value, bool isDeviceAddress) {
+    try {
+        AddressParts(value);
+    } catch (const EStringListError& error) {
+        throw UsageError("'" + value + "' is not an address of four dotted parts (" + error.what() +
+                         ")");
+    }
+    if (isDeviceAddress && LastOctetIsZero(value)) {
+        throw UsageError("'" + value + "' cannot be a device address: its last part is 0");
+    }
+    if (isDeviceAddress && FirstOctetIs127(value)) {
+        throw UsageError("'" + value + "' cannot be a device address: it begins with 127");
+    }
+}
+
+Command MakeCommand(const std::string& name, const std::vector<std::string>& arguments) {
+    const CommandForm& form = Find(kCommands, name, "command");
+    if (arguments.size() != form.argumentCount) {
+        throw UsageError(form.argumentCount == 0 ? name + " takes no arguments"
+                                                 : name + " needs " + std::string(form.arguments));
+    }
+    Command command;
+    command.kind = form.kind;
+    switch (form.kind) {
+    case CommandKind::SetLimit: {
+        const Quantity& quantity = Find(kQuantities, arguments[0], "quantity");
+        RequireInteger(arguments[1]);
+        RequireInteger(arguments[2]);
+        // High first, then low, as the window's buttons send them.
+        command.limits = {{std::string(quantity.high), arguments[1]},
+                          {std::string(quantity.low), arguments[2]}};
+        break;
+    }
+    case CommandKind::SetCalibration:
+        RequireInteger(arguments[0]);
+        command.limits.push_back({std::string(protocol::kCalibration), arguments[0]});
+        break;
+    case CommandKind::SetAddress: {
+        const AddressKind& kind = Find(kAddressKinds, arguments[0], "address kind");
+        RequireAddress(arguments[1], kind.prefix == protocol::kDeviceAddress);
+        command.address = {arguments[1], std::string(kind.prefix), std::string(kind.caption)};
+        break;
+    }
+    case CommandKind::Connect:
+    case CommandKind::Read:
+    case CommandKind::SetClock:
+        break;
+    }
+    return command;
+}
+
+// "--name=value" or "--name value".
+std::string OptionValue(const std::vector<std::string>& arguments, std::size_t& at,
+                        const std::string& name) {
+    const std::string& argument = arguments[at];
+    if (argument.size() > name.size() && argument[name.size()] == '=') {
+        return argument.substr(name.size() + 1);
+    }
+    if (at + 1 >= arguments.size()) {
+        throw UsageError(name + " needs a value");
+    }
+    return arguments[++at];
+}
+
+bool IsOption(const std::string& argument, std::string_view name) {
+    return argument == name || (argument.size() > name.size() && argument.starts_with(name) &&
+                                argument[name.size()] == '=');
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    for (const std::string& argument : arguments) {
+        if (argument == "--help" || argument == "-h") {
+            line.help = true;
+            return line;
+        }
+    }
+
+    std::vector<std::string> words; // the command and its arguments
+    for (std::size_t at = 0; at < arguments.size(); ++at) {
+        const std::string& argument = arguments[at];
+        if (IsOption(argument, "--device")) {
+            const std::string value = OptionValue(arguments, at, "--device");
+            ParseDeviceTarget(value);
+            line.sources.push_back({false, value});
+        } else if (IsOption(argument, "--devices")) {
+            line.sources.push_back({true, OptionValue(arguments, at, "--devices")});
+        } else if (argument == "--json") {
+            line.json = true;
+        } else if (argument.starts_with("--")) {
+            throw UsageError("unknown option " + argument + " (see --help)");
+        } else {
+            words.push_back(argument);
+        }
+    }
+    if (words.empty()) {
+        throw UsageError("no command given (see --help)");
+    }
+    line.command = MakeCommand(words.front(), {words.begin() + 1, words.end()});
+    if (line.sources.empty()) {
+        throw UsageError("no device given: use --device HOST[:PORT] or --devices FILE");
+    }
+    return line;
+}
+
+} // namespace kelvra::cli

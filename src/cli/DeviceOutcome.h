@@ -1,0 +1,23 @@
+#pragma once
+
+#include "link/DeviceReadout.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kelvra::cli {
+
+// What one device's run came to.
+struct DeviceOutcome {
+    std::string device; // HOST:PORT
+    bool succeeded = false;
+    // Why it failed, or what the device's answers were; may be empty.
+    std::string reason;
+    // The values a readout handed over, in the order they came.
+    std::vector<std::pair<ReadoutField, std::string>> values;
+};
+
+inline constexpr std::string_view kNotAnswering = "not answering";
+
+} // namespace kelvra::cli

@@ -1,0 +1,187 @@
+// One device's run against a scripted device in virtual time: what is sent, and
+// how the outcome is judged.
+
+#include "cli/DeviceRun.h"
+
+#include "RowName.h"
+#include "link/KelvraDM.h"
+#include "support/FakeDevice.h"
+#include "support/FakeHostNetwork.h"
+#include "support/ManualClock.h"
+#include "support/ScriptedEndpoint.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace kelvra::cli {
+namespace {
+
+using kelvra::testing::FakeDevice;
+using Texts = std::vector<std::string>;
+
+enum class Device { Answering, Silent, RefusingSettings, ShortSettings };
+
+FakeDevice Make(Device kind) {
+    FakeDevice device = FakeDevice::answeringReadout();
+    if (kind == Device::Silent) {
+        device.handshakeReply = "";
+    } else if (kind == Device::RefusingSettings) {
+        device.setReply = "ERR";
+    } else if (kind == Device::ShortSettings) {
+        device.replies["CSS"] = kelvra::testing::SettingsRecord(5);
+    }
+    return device;
+}
+
+struct DeviceRunRow {
+    const char* name;
+    Texts arguments; // after --device
+    Device device;
+    Texts sent;
+    bool succeeded;
+    const char* reason;
+    std::size_t values;
+    long long elapsedMs;
+};
+
+const Texts kReadout{"COK", "CAS", "CPR", "CMR", "CGR", "CKR", "CDR", "CSS", "CSR"};
+
+const DeviceRunRow kRuns[] = {
+    {"connect", {"connect"}, Device::Answering, {"COK"}, true, "", 0, 900},
+    {"silent connect", {"connect"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
+    {"read", {"read"}, Device::Answering, kReadout, true, "", 22, 5700},
+    // Nothing after an unanswered handshake, not 24 s of empty replies.
+    {"silent read", {"read"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
+    // Everything up to ambient_high, then the list error; the server is not asked.
+    {"short settings",
+     {"read"},
+     Device::ShortSettings,
+     Texts(kReadout.begin(), kReadout.end() - 1),
+     false,
+     "List index out of bounds (5)",
+     11,
+     900 + 7 * 600},
+    {"limits",
+     {"set-limit", "cabinet", "30", "-10"},
+     Device::Answering,
+     {"COK", "CFHS30F", "CFLS10FN"},
+     true,
+     "CFHS30F = OK, CFLS10FN = OK",
+     0,
+     900 + 2 * 600},
+    // The low limit goes out although the high one was refused.
+    {"refused limits",
+     {"set-limit", "near", "45", "15"},
+     Device::RefusingSettings,
+     {"COK", "CNHS45F", "CNLS15F"},
+     false,
+     "CNHS45F = ERR, CNLS15F = ERR",
+     0,
+     900 + 2 * 600},
+    {"silent limits",
+     {"set-limit", "near", "45", "15"},
+     Device::Silent,
+     {"COK"},
+     false,
+     "not answering",
+     0,
+     2900},
+    {"calibration",
+     {"set-calibration", "-3"},
+     Device::Answering,
+     {"COK", "CFVS3FN"},
+     true,
+     "CFVS3FN = OK",
+     0,
+     900 + 600},
+    // The clock read once, 900 ms into Wednesday 9 December 2026, 09:00:00.
+    {"clock",
+     {"set-clock"},
+     Device::Answering,
+     {"COK", "COK", "CDYS9F", "COK", "CMHS12F", "COK", "CYRS26F", "COK", "CWSS3F", "COK", "CHRS9F",
+      "COK", "CMES0F", "COK", "CSDS0F"},
+     true,
+     "Tarih: 09.12.2026Saat: 09:00:00   olarak set edildi.",
+     0,
+     900 + 7 * 900},
+    {"refused clock",
+     {"set-clock"},
+     Device::RefusingSettings,
+     {"COK", "COK", "CDYS9F", "COK", "CMHS12F", "COK", "CYRS26F", "COK", "CWSS3F", "COK", "CHRS9F",
+      "COK", "CMES0F", "COK", "CSDS0F"},
+     false,
+     "Tarih: 09.12.2026Saat: 09:00:00 Set Edilemedi!",
+     0,
+     900 + 7 * 900},
+    {"address",
+     {"set-address", "gateway", "10.0.0.1"},
+     Device::Answering,
+     {"COK", "COK", "CG1S10F", "COK", "CG2S0F", "COK", "CG3S0F", "COK", "CG4S1F", "COK", "CGI"},
+     true,
+     "Varsayılan Ağ Geçidi 10.0.0.1 olarak set edildi. ",
+     0,
+     900 + 5 * 900},
+    // A refused octet: no commit.
+    {"refused address",
+     {"set-address", "server", "10.0.0.9"},
+     Device::RefusingSettings,
+     {"COK", "COK", "CS1S10F", "COK", "CS2S0F", "COK", "CS3S0F", "COK", "CS4S9F"},
+     false,
+     "Modem IP Adresi Set Edilemedi!",
+     0,
+     900 + 4 * 900},
+};
+
+class DeviceRunTest : public ::testing::TestWithParam<DeviceRunRow> {
+protected:
+    kelvra::testing::ManualClock clock;
+    kelvra::testing::ScriptedEndpoint endpoint{clock};
+    kelvra::testing::FakeHostNetwork network;
+    DeviceTarget device{"192.168.1.200", "10001"};
+    Texts log;
+    ScriptConsole console{device, [this](const std::string& line) { log.push_back(line); }};
+    TFKelvraDM dm{endpoint, clock, console, network};
+};
+
+TEST_P(DeviceRunTest, SendsAndJudges) {
+    const DeviceRunRow& row = GetParam();
+    Texts arguments{"--device", device.label()};
+    arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
+    endpoint.setResponder(Make(row.device).responder());
+
+    const DeviceOutcome outcome =
+        RunOnDevice(dm, console, ParseCommandLine(arguments).command, device);
+
+    EXPECT_EQ(endpoint.sentTexts(), row.sent);
+    EXPECT_EQ(outcome.device, "192.168.1.200:10001");
+    EXPECT_EQ(outcome.succeeded, row.succeeded);
+    EXPECT_EQ(outcome.reason, row.reason);
+    EXPECT_EQ(outcome.values.size(), row.values);
+    EXPECT_EQ(clock.elapsedMs(), row.elapsedMs);
+    // The connect line, then one per exchange (a setting's handshake writes none) and
+    // the readout's extra identity line.
+    const auto handshakes = std::count(row.sent.begin() + 1, row.sent.end(), "COK");
+    EXPECT_EQ(log.size(), row.sent.size() - handshakes + (row.values > 0 ? 1 : 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DeviceRunTest, ::testing::ValuesIn(kRuns), RowName<DeviceRunRow>);
+
+TEST_F(DeviceRunTest, ReadHandsOverEveryValueByField) {
+    endpoint.setResponder(Make(Device::Answering).responder());
+    const DeviceOutcome outcome =
+        RunOnDevice(dm, console, ParseCommandLine({"--device", "h", "read"}).command, device);
+    ASSERT_EQ(outcome.values.size(), std::size_t{kReadoutFieldCount});
+    for (int at = 0; at < kReadoutFieldCount; ++at) {
+        EXPECT_EQ(outcome.values[at].first, static_cast<ReadoutField>(at));
+    }
+    EXPECT_EQ(outcome.values[1].second, "KLV-2000");
+    EXPECT_EQ(outcome.values[2].second, "192.168.1.200");
+    EXPECT_EQ(outcome.values[4].second, "00.04.A3.12.34.56");
+    EXPECT_EQ(outcome.values[19].second, "v13");
+    EXPECT_EQ(outcome.values[21].second, "8080");
+}
+
+} // namespace
+} // namespace kelvra::cli

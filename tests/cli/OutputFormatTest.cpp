@@ -1,0 +1,98 @@
+// The two output formats, one line per device.
+
+#include "cli/OutputFormat.h"
+
+#include "RowName.h"
+#include "cli/ManualPage.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvra::cli {
+namespace {
+
+struct Escape {
+    const char* text;
+    const char* json;
+};
+
+const Escape kEscapes[] = {
+    {"", R"("")"},
+    {"KLV-DL200|FW2.4", R"("KLV-DL200|FW2.4")"},
+    {"say \"hi\" \\ back", R"("say \"hi\" \\ back")"},
+    {"Socket Error # 111\r\nConnection refused", R"("Socket Error # 111\r\nConnection refused")"},
+    {"tab\there\x01", R"("tab\there\u0001")"},
+    {"Alt Ağ Maskesi Set Edilemedi!", R"("Alt Ağ Maskesi Set Edilemedi!")"},
+    {"bad \xFF byte", "\"bad \xEF\xBF\xBD byte\""},
+};
+
+class JsonEscape : public ::testing::TestWithParam<Escape> {};
+
+TEST_P(JsonEscape, Quotes) {
+    EXPECT_EQ(JsonString(GetParam().text), GetParam().json);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, JsonEscape, ::testing::ValuesIn(kEscapes));
+
+struct Rendering {
+    const char* name;
+    DeviceOutcome outcome;
+    const char* line;
+    const char* json;
+};
+
+const Rendering kRenderings[] = {
+    {"connected", {"h:10001", true, "", {}}, "h:10001 ok", R"({"device":"h:10001","result":"ok"})"},
+    {"not answering",
+     {"h:10001", false, "not answering", {}},
+     "h:10001 failed not answering",
+     R"({"device":"h:10001","result":"failed","reason":"not answering"})"},
+    {"socket error on one line",
+     {"h:1", false, "Socket Error # 111\r\nConnection refused", {}},
+     "h:1 failed Socket Error # 111 Connection refused",
+     R"({"device":"h:1","result":"failed","reason":"Socket Error # 111\r\nConnection refused"})"},
+    {"values by name, quoted when they must be",
+     {"h:1",
+      true,
+      "",
+      {{ReadoutField::Identity, "KLV"},
+       {ReadoutField::Mac, ""},
+       {ReadoutField::Time, "12 30"},
+       {ReadoutField::AmbientHigh, "a=b"},
+       {ReadoutField::ServerPort, "8080"}}},
+     R"(h:1 ok identity=KLV mac="" time="12 30" ambient_high="a=b" server_port=8080)",
+     R"({"device":"h:1","result":"ok","values":{"identity":"KLV","mac":"","time":"12 30",)"
+     R"("ambient_high":"a=b","server_port":"8080"}})"},
+    {"a failed readout keeps what it read",
+     {"h:1", false, "List index out of bounds (5)", {{ReadoutField::Date, "09.12.2026"}}},
+     "h:1 failed List index out of bounds (5) date=09.12.2026",
+     R"j({"device":"h:1","result":"failed","reason":"List index out of bounds (5)",)j"
+     R"j("values":{"date":"09.12.2026"}})j"},
+};
+
+class OutcomeRendering : public ::testing::TestWithParam<Rendering> {};
+
+TEST_P(OutcomeRendering, AsLineAndAsJson) {
+    EXPECT_EQ(FormatLine(GetParam().outcome), GetParam().line);
+    EXPECT_EQ(FormatJson(GetParam().outcome), GetParam().json);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, OutcomeRendering, ::testing::ValuesIn(kRenderings),
+                         RowName<Rendering>);
+
+} // namespace
+} // namespace kelvra::cli
+
+namespace kelvra::cli {
+namespace {
+
+TEST(ManualPage, TurnsTheHelpIntoRoff) {
+    EXPECT_EQ(
+        ManualPage("usage: kelvra-cli [--json] COMMAND\n\nRuns.\nCommands:\n  a\\b\n.x\n", "2.0"),
+        ".TH KELVRA\\-CLI 1 \"\" \"KelvraWizard 2.0\" \"User Commands\"\n.SH NAME\n"
+        "kelvra\\-cli \\- device operations on data loggers from the command line\n"
+        ".SH SYNOPSIS\nkelvra\\-cli [\\-\\-json] COMMAND\n.SH DESCRIPTION\n.nf\n\nRuns.\n"
+        ".fi\n.SH COMMANDS\n.nf\n  a\\eb\n\\&.x\n.fi\n");
+}
+
+} // namespace
+} // namespace kelvra::cli
