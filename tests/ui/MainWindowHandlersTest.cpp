@@ -1,5 +1,6 @@
 #include "UiSuites.h"
 #include "WindowRig.h"
+#include "support/ErrorText.h"
 #include "support/FakeDevice.h"
 #include "ui/StopBoxText.h"
 
@@ -19,11 +20,11 @@ struct Failure {
     const char* name;
     const char* port;
     const char* failSend;
-    const char* stop;
+    std::string stop;
 };
 
 const Failure kFailures[] = {
-    {"trailing blank in the port", "10001 ", "", "'10001 ' is not a valid integer value."},
+    {"trailing blank in the port", "10001 ", "", testing::ConvertMessage("10001 ") + "."},
     {"socket error at the send", "10001", "Socket Error # 10065\r\nNo route to host",
      "Socket Error # 10065\r\nNo route to host."},
     {"message ending in a full stop", "10001", "Host not found.", "Host not found."},
@@ -84,7 +85,7 @@ private slots:
         QCOMPARE(rig_->dialogs.stops.size(), std::size_t{1});
         const RecordingDialogs::Box& box = rig_->dialogs.stops.front();
         QCOMPARE(box.title, QStringLiteral("KELVRA  WIZARD - PALVANE"));
-        QCOMPARE(box.text, QString(f.stop));
+        QCOMPARE(box.text, QString::fromStdString(f.stop));
         // The cursor is back before the box opens, and stays back.
         QVERIFY(!box.waitCursorShown);
         QVERIFY(QApplication::overrideCursor() == nullptr);

@@ -2,6 +2,7 @@
 
 #include "UiSuites.h"
 #include "WindowRig.h"
+#include "support/ErrorText.h"
 #include "support/FakeDevice.h"
 
 #include <QPlainTextEdit>
@@ -182,7 +183,8 @@ private slots:
         Readout r(FakeDevice::answeringReadout());
         r.window.cihazPort->setText("10001 ");
         r.press();
-        QCOMPARE(r.dialogs.stopTexts(), QStringList{"'10001 ' is not a valid integer value."});
+        QCOMPARE(r.dialogs.stopTexts(),
+                 QStringList{QString::fromStdString(testing::ConvertMessage("10001 ") + ".")});
         QVERIFY(r.endpoint.sent().empty());
         QVERIFY(r.window.mmo->toPlainText().isEmpty());
         QVERIFY(r.window.EDTCIHAZID->text().isEmpty());
