@@ -172,7 +172,7 @@ private slots:
         auto* box = r.window.findChild<TCaptionedEdit*>(o.box);
         QVERIFY(box != nullptr);
         box->setText("before");
-        // The PC's address parts, as start-up leaves them, must never show as values.
+        // The parts of an earlier split of the PC's address must never show as values.
         r.dm.SplitFields('.', "192.168.1.10", r.dm.Fields());
         r.press();
         QCOMPARE(box->text(), QString(o.shown));
