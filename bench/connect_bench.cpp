@@ -1,8 +1,10 @@
-// Prints how long the real link takes to connect and to run a readout's eight
-// queries against kelvra-sim on loopback, next to the fixed pauses those
-// exchanges are made of. Usage: connect_bench [runs]
+// Prints how long the real link takes to connect, to run a readout's eight
+// queries, to write a limit pair, to set the clock and to readdress a device (a
+// connect and four addresses) against kelvra-sim on loopback, next to the fixed
+// pauses those exchanges are made of. Usage: connect_bench [runs]
 
 #include "e2e/support/SimProcess.h"
+#include "link/ClockSettings.h"
 #include "link/KelvraDM.h"
 #include "link/Protocol.h"
 #include "net/SystemClock.h"
@@ -91,6 +93,50 @@ int main(int argc, char** argv) {
         Report("connect + 8 queries", readouts,
                kelvra::protocol::kConnectSettleMs +
                    kQueries * 2 * kelvra::protocol::kCommandPauseMs);
+
+        using kelvra::protocol::kCommandPauseMs;
+        constexpr int kTransactionPausesMs = 3 * kCommandPauseMs; // handshake, set, reply
+
+        std::vector<double> limitPairs;
+        for (int i = 0; i < runs; ++i) {
+            const auto start = Clock::now();
+            dm.SendLimit("CTHS", "30");
+            dm.SendLimit("CTLS", "-5");
+            limitPairs.push_back(MillisecondsSince(start));
+        }
+        Report("limit pair", limitPairs, 2 * 2 * kCommandPauseMs);
+
+        std::vector<double> clockSettings;
+        for (int i = 0; i < runs; ++i) {
+            const auto start = Clock::now();
+            dm.SetDeviceClock();
+            clockSettings.push_back(MillisecondsSince(start));
+            if (dm.LastResponse().find("OK") == std::string::npos) {
+                throw std::runtime_error("the simulator refused a clock setting");
+            }
+        }
+        Report("clock setting", clockSettings,
+               static_cast<int>(kelvra::kClockSettingCount) * kTransactionPausesMs);
+
+        constexpr const char* kAddresses[][2] = {{"192.168.1.201", "CI"},
+                                                 {"255.255.255.0", "CK"},
+                                                 {"192.168.1.1", "CG"},
+                                                 {"192.168.1.1", "CD"}};
+        std::vector<double> applies;
+        for (int i = 0; i < runs; ++i) {
+            const auto start = Clock::now();
+            dm.ConnectDevice("127.0.0.1", port);
+            for (const auto& [address, prefix] : kAddresses) {
+                dm.SetAddressValue(address, prefix, prefix, false);
+                if (dm.SetTally() != 5) {
+                    throw std::runtime_error(std::string("the simulator refused ") + address);
+                }
+            }
+            applies.push_back(MillisecondsSince(start));
+        }
+        // Four octets and a commit per address.
+        Report("connect + 4 addresses", applies,
+               kelvra::protocol::kConnectSettleMs + 4 * 5 * kTransactionPausesMs);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "connect_bench: %s\n", error.what());
         return 1;

@@ -5,6 +5,11 @@
 
 namespace kelvra {
 
+// The result box of a batch of confirmed settings: caption, " ", value and the
+// success text, or caption and the failure text.
+inline constexpr std::string_view kSetDoneText = " olarak set edildi.";
+inline constexpr std::string_view kSetFailedText = " Set Edilemedi!";
+
 // A reply accepts when the capital letters O and K stand next to each other.
 bool ContainsOK(std::string_view reply);
 

@@ -15,8 +15,6 @@ namespace {
 
 constexpr std::string_view kConnectedText = " cihaza bağlanıldı.";
 constexpr std::string_view kNotConnectedText = " cihaza bağlanılamadı.";
-constexpr std::string_view kSetDoneText = " olarak set edildi.";
-constexpr std::string_view kSetFailedText = " Set Edilemedi!";
 // Refused before anything goes out, rather than sending to an empty address.
 constexpr std::string_view kNoHostText = "Host not set.";
 

@@ -32,6 +32,19 @@ public:
     // The operator's message for a batch; starts a new tally afterwards.
     void ShowSetResult(const std::string& caption, const std::string& value);
 
+    // Device writes made of confirmed settings (AddressProgramming.cpp,
+    // ClockProgramming.cpp). An address goes octet by octet, then its commit when all
+    // four were taken; the result box only when showResult; the tally stays as it
+    // ends. An address of fewer than four parts throws EStringListError before
+    // anything is sent.
+    void SetAddressValue(const std::string& value, const std::string& prefix,
+                         const std::string& caption, bool showResult);
+    // The device clock from one reading of the PC clock, judged from a tally of 0;
+    // one result box at the end.
+    void SetDeviceClock();
+    // The PC's first IPv4 address, or one of the "ERROR_" texts.
+    std::string GetLocalIpText();
+
     // Refills list from text, and resets the tally, only when the delimiter occurs.
     void SplitFields(char delimiter, std::string_view text, FieldList& list);
     // A "|"-delimited device record into the shared list. A reply without "|" is a
@@ -58,9 +71,7 @@ private:
     DatagramEndpoint& endpoint_;
     Clock& clock_;
     OperatorConsole& console_;
-    // The PC's own network. Nothing in the link asks it yet, which clang would
-    // otherwise report as an unused field.
-    [[maybe_unused]] HostNetwork& hostNetwork_;
+    HostNetwork& hostNetwork_;
 
     std::string lastResponse_;
     std::int32_t setTally_ = 0;

@@ -36,6 +36,39 @@ inline constexpr std::string_view kReadDns = "CDR";
 inline constexpr std::string_view kReadSettings = "CSS";
 inline constexpr std::string_view kReadServer = "CSR";
 
+// Alarm limits: "C", the quantity's letter, "H" or "L", "S". The calibration value
+// has one command for both of its boxes.
+inline constexpr std::string_view kAmbientHigh = "CTHS";
+inline constexpr std::string_view kAmbientLow = "CTLS";
+inline constexpr std::string_view kHumidityHigh = "CHHS";
+inline constexpr std::string_view kHumidityLow = "CHLS";
+inline constexpr std::string_view kPressureHigh = "CPHS";
+inline constexpr std::string_view kPressureLow = "CPLS";
+inline constexpr std::string_view kCabinetHigh = "CFHS";
+inline constexpr std::string_view kCabinetLow = "CFLS";
+inline constexpr std::string_view kNearHigh = "CNHS";
+inline constexpr std::string_view kNearLow = "CNLS";
+inline constexpr std::string_view kCalibration = "CFVS";
+
+// The device clock, in the order it is set.
+inline constexpr std::string_view kSetDay = "CDYS";
+inline constexpr std::string_view kSetMonth = "CMHS";
+inline constexpr std::string_view kSetYear = "CYRS";
+inline constexpr std::string_view kSetWeekday = "CWSS";
+inline constexpr std::string_view kSetHour = "CHRS";
+inline constexpr std::string_view kSetMinute = "CMES";
+inline constexpr std::string_view kSetSecond = "CSDS";
+
+// Addresses: prefix + n + "S" + part + "F" for the octets n = 1 to 4, then the bare
+// prefix + "I" commits them.
+inline constexpr std::string_view kDeviceAddress = "CI";
+inline constexpr std::string_view kSubnetMask = "CK";
+inline constexpr std::string_view kGateway = "CG";
+inline constexpr std::string_view kDnsServer = "CD";
+inline constexpr std::string_view kServerAddress = "CS";
+inline constexpr std::string_view kOctetMark = "S";
+inline constexpr std::string_view kCommitMark = "I";
+
 // Suffixes of a set command's value.
 inline constexpr std::string_view kValueEnd = "F";
 inline constexpr std::string_view kNegativeValueEnd = "FN";

@@ -20,6 +20,8 @@ public:
     virtual void stop(QWidget* parent, const QString& title, const QString& text) = 0;
 };
 
+// The toolkit's message boxes. They show the normal pointer also while a device
+// operation shows the wait cursor.
 class MessageBoxDialogs : public Dialogs {
 public:
     void information(QWidget* parent, const QString& title, const QString& text) override;

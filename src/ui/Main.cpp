@@ -98,6 +98,7 @@ void TfrmMain::wireHandlers() {
     bindClick(btnBilgileriAl, &TfrmMain::btnBilgileriAlClick, HandlerKind::Device);
     bindClick(btnTemizle, &TfrmMain::btnTemizleClick, HandlerKind::Window);
     bindClick(btnKapat, &TfrmMain::btnKapatClick, HandlerKind::Window);
+    wireWriteHandlers();
     connect(Timer1, &QTimer::timeout, this,
             [this] { runGuarded([this] { Timer1Timer(); }, HandlerKind::Window); });
 }

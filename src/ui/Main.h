@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class QAbstractButton;
 class QFrame;
@@ -50,6 +51,26 @@ public:
     void btnTemizleClick();
     void btnKapatClick();
     void Timer1Timer();
+
+    // Writes to the device: limits and calibration (MainLimits.cpp), the clock
+    // (MainClock.cpp), addresses (MainAddresses.cpp).
+    void btnOrtamIsiClick();
+    void btnNemClick();
+    void btnBasincClick();
+    void btnDolapIsiSetClick();
+    void btnYakinIsiClick();
+    void btnKalibrasyonArtiClick();
+    void btnKalibrasyonEksiClick();
+    void btnTarihSaatSetClick();
+    void btnCihazaUygulaClick();
+    void btnYeniIPClick();
+    void btnAltAgClick();
+    void btnVarsayilanAgClick();
+    void btnDNSClick();
+    void BTNServerIPClick();
+
+    // The PC's first IPv4 address, or one of the "ERROR_" texts.
+    std::string GetLocalIpText();
 
     // Header bar.
     QFrame* Panel1 = nullptr;
@@ -158,6 +179,11 @@ private:
     QWidget* buildLimitsColumn();
     QWidget* buildLogColumn();
     void wireHandlers();
+    void wireWriteHandlers(); // MainWriteButtons.cpp
+    void sendLimitPair(const TCaptionedEdit* high, std::string_view highCommand,
+                       const TCaptionedEdit* low, std::string_view lowCommand);
+    void sendCalibration(const TCaptionedEdit* box);
+    void writeAddress(const TCaptionedEdit* box, std::string_view prefix);
     void bindClick(QAbstractButton* button, void (TfrmMain::*handler)(), HandlerKind kind);
     void fitOuterSize();
 

@@ -4,15 +4,21 @@
 
 #include <QBoxLayout>
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
+#include <cstddef>
+#include <iterator>
 
 // Resources compiled into a static library are registered by hand; the macro only
 // works outside a namespace.
@@ -43,23 +49,49 @@ constexpr int kArrowSize = 21;
 constexpr int kArrowIcon = 16;
 
 const char* const kArrowIconPath = ":/icons/arrow-down-right.svg";
+const char* const kLogoPath = ":/icons/logo.svg";
 
 // The window's fonts are Windows fonts. Elsewhere Qt takes the first installed
-// look-alike, narrow enough for the fixed caption widths.
+// look-alike, the narrow ones first; without any of them it falls back to the
+// system's sans serif, which may be wider (DejaVu Sans on a plain Debian).
 void RegisterFontSubstitutes() {
     const QStringList lookAlikes = {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
                                     QStringLiteral("Liberation Sans"),
-                                    QStringLiteral("Nimbus Sans")};
+                                    QStringLiteral("Nimbus Sans"),
+                                    QStringLiteral("DejaVu Sans Condensed")};
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), lookAlikes);
     QFont::insertSubstitutions(QStringLiteral("Tahoma"), lookAlikes);
+}
+
+// The designed text size, and the smallest a wide look-alike brings it down to.
+constexpr int kTextPixels = 11;
+constexpr int kSmallestTextPixels = 8;
+
+// The captions have the tightest fixed widths. The window takes the largest text
+// size up to the designed one at which every caption's text fits its width in the
+// font this system has, so no caption is clipped; buttons and group frames leave
+// more room than the captions do.
+int FittingTextPixels(const QList<TFieldCaption*>& captions) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setBold(true);
+    for (int pixels = kTextPixels; pixels > kSmallestTextPixels; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        if (std::all_of(captions.begin(), captions.end(), [&](const TFieldCaption* caption) {
+                return metrics.horizontalAdvance(caption->text()) <= caption->width();
+            })) {
+            return pixels;
+        }
+    }
+    return kSmallestTextPixels;
 }
 
 // The window's look in one place. Fonts live here too: under a style sheet Qt no
 // longer hands a window's font down to its children. Group frames are drawn the
 // same on every platform, the title on the frame line, which leaves the fixed
-// group heights room for their rows.
+// group heights room for their rows. %1 is the text size in pixels.
 const char* const kWindowStyle = R"(
-* { font-family: "MS Sans Serif"; font-size: 11px; }
+* { font-family: "MS Sans Serif"; font-size: %1px; }
 kelvra--TFieldCaption { font-weight: bold; }
 QPlainTextEdit#mmo { font-size: 9px; }
 QLabel#lblBaslik { font-family: "Tahoma"; font-size: 20px; color: #800000;
@@ -105,6 +137,20 @@ TCaptionedEdit* AddField(TfrmMain& form, QWidget* parent, const FieldSpec& field
 QIcon Picture(const char* path) {
     // Without the SVG icon engine the icon is null and the button shows its text.
     return QIcon(QString::fromLatin1(path));
+}
+
+// The square mark at the logo's left end, at the usual icon sizes.
+QIcon ProgramIcon() {
+    const QIcon logo = Picture(kLogoPath);
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
+        // As high as the icon, so the mark comes out side x side.
+        const QPixmap strip = logo.pixmap(QSize(side * kLogoWidth, side), 1.0);
+        if (!strip.isNull()) {
+            icon.addPixmap(strip.copy(0, 0, side, side));
+        }
+    }
+    return icon;
 }
 
 QToolButton* SpeedButton(QWidget* parent, const char* name, const char* text, const char* icon,
@@ -194,11 +240,14 @@ struct RowGrid {
 void TfrmMain::buildWindow() {
     RegisterIconResources();
     RegisterFontSubstitutes();
-    setStyleSheet(QString::fromLatin1(kWindowStyle));
+    setWindowIcon(ProgramIcon());
     auto* layout = Stack(this);
     buildHeader();
     pc = new QTabWidget(this);
     pc->setObjectName(QStringLiteral("pc"));
+    // The page's lone tab is no stop on the keyboard's way through the fields.
+    pc->setFocusPolicy(Qt::NoFocus);
+    pc->tabBar()->setFocusPolicy(Qt::NoFocus);
     buildPage();
     buildBottomBar();
     layout->addWidget(Panel1);
@@ -207,6 +256,27 @@ void TfrmMain::buildWindow() {
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
+
+    // Once every caption exists: the text size follows from their texts and widths.
+    setStyleSheet(
+        QString::fromLatin1(kWindowStyle).arg(FittingTextPixels(findChildren<TFieldCaption*>())));
+
+    // Tab walks the fields column by column, each from the top down, then "Kapat".
+    QWidget* const focusOrder[] = {
+        // left column
+        cihazIP, cihazPort, yeniCihazIP, yeniAgGecidi, yeniVarsayilanAg, yeniDNS, btnCihazaUygula,
+        deTarihSaat, UzakIP,
+        // device information
+        EDTCIHAZID, cIP, CPort, CMac, CGateway, cIPMask, cDNS, CServerIP, cServerPort,
+        cbKalibrasyonArti, cbKalibrasyonEksi, cbSaat, cbTarih,
+        // alarm limits
+        cbDolapIsiYuksek, cbDolapIsiDusuk, cbNemYuksek, cbNemDusuk, cbOrtamIsiY, cbOrtamIsiD,
+        cbBasincYuksek, cbBasincDusuk, cbYakinIsiYuksek, cbYakinIsiDusuk,
+        // exchange log, bottom bar
+        mmo, btnTemizle, btnKapat};
+    for (std::size_t i = 1; i < std::size(focusOrder); ++i) {
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    }
 }
 
 void TfrmMain::buildHeader() {
@@ -225,7 +295,7 @@ void TfrmMain::buildHeader() {
     cxImage1->setAlignment(Qt::AlignCenter);
     cxImage1->setAutoFillBackground(false);
     cxImage1->setCursor(Qt::PointingHandCursor);
-    const QIcon logo = Picture(":/icons/logo.svg");
+    const QIcon logo = Picture(kLogoPath);
     if (logo.isNull()) {
         cxImage1->setText(QStringLiteral("ZOLT"));
     } else {
@@ -312,7 +382,8 @@ QWidget* TfrmMain::buildLeftColumn() {
     }
     btnCihazaUygula =
         PushButton(gbCihazaYazilacak, "btnCihazaUygula", "Cihaza Uygula", ":/icons/apply.svg", 32);
-    btnCihazaUygula->setGeometry(wideBoxLeft, toWrite.row(4) + 1, 114, 38);
+    // Wide enough for its text in a wide look-alike font too, and still inside the group.
+    btnCihazaUygula->setGeometry(wideBoxLeft, toWrite.row(4) + 1, 120, 38);
 
     deTarihSaat = new TCaptionedDateEdit(gbTarihSaat);
     SetUpCaption(deTarihSaat, "deTarihSaat", "Tarih Saat", 70);
@@ -454,6 +525,8 @@ QWidget* TfrmMain::buildLogColumn() {
     mmo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mmo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mmo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Tab leaves the log for the next field rather than typing a tab into it.
+    mmo->setTabChangesFocus(true);
 
     btnTemizle = PushButton(gbcihazdangelen, "btnTemizle", "Temizle", ":/icons/clear-log.svg", 48);
     btnTemizle->setFixedSize(120, 58);

@@ -5,13 +5,22 @@
 
 namespace kelvra {
 
-// Shows the wait cursor for its lifetime, also when an exception leaves the scope.
-class WaitCursor {
+// Shows a cursor over the whole program for its lifetime, also when an exception
+// leaves the scope; the one it covered comes back afterwards.
+class OverrideCursor {
 public:
-    WaitCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
+    explicit OverrideCursor(Qt::CursorShape shape) {
+        QApplication::setOverrideCursor(QCursor(shape));
+    }
+    ~OverrideCursor() { QApplication::restoreOverrideCursor(); }
+    OverrideCursor(const OverrideCursor&) = delete;
+    OverrideCursor& operator=(const OverrideCursor&) = delete;
+};
+
+// The wait cursor of a device operation.
+class WaitCursor : public OverrideCursor {
+public:
+    WaitCursor() : OverrideCursor(Qt::WaitCursor) {}
 };
 
 } // namespace kelvra

@@ -143,4 +143,13 @@ TCaptionedDateEdit::TCaptionedDateEdit(QWidget* parent)
     setDateTime(minimumDateTime());
 }
 
+bool TCaptionedDateEdit::focusNextPrevChild(bool next) {
+    // Tab steps through the date's and time's parts only where they can be edited;
+    // read-only, it goes on to the next field at once.
+    if (isReadOnly()) {
+        return QWidget::focusNextPrevChild(next);
+    }
+    return QDateTimeEdit::focusNextPrevChild(next);
+}
+
 } // namespace kelvra

@@ -102,6 +102,9 @@ class TCaptionedDateEdit : public QDateTimeEdit, public CaptionedBox {
 
 public:
     explicit TCaptionedDateEdit(QWidget* parent = nullptr);
+
+protected:
+    bool focusNextPrevChild(bool next) override;
 };
 
 } // namespace kelvra

@@ -4,10 +4,13 @@
 // with one of the program's own errors, and within its worst-case virtual time;
 // every datagram sent is a device command; each confirmed setting moves SetTally by
 // exactly +1 (reply with "OK") or -10 (anything else), a failed one not at all; a
-// split and the result message put it back to 0.
+// split and the result message put it back to 0; a result box follows the last
+// reply and the tally; an address goes out part by part as typed, committed only
+// after four accepted parts; the clock goes out as the PC clock read it.
 #include "DeviceCommands.h"
 #include "FuzzChecks.h"
 #include "core/Errors.h"
+#include "core/FieldSplitting.h"
 #include "link/KelvraDM.h"
 #include "support/FakeConsole.h"
 #include "support/FakeHostNetwork.h"
@@ -16,7 +19,9 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <limits>
 #include <string>
@@ -34,6 +39,9 @@ namespace {
 constexpr long long kConnectWorstMs = 900 + 2000;
 constexpr long long kExchangeWorstMs = 300 + 2000 + 300;
 constexpr long long kSettingWorstMs = 10 * (300 + 2000 + 2 * kConnectWorstMs) + kExchangeWorstMs;
+
+constexpr long long kAddressWorstMs = 5 * kSettingWorstMs; // four parts and the commit
+constexpr long long kClockWorstMs = 7 * kSettingWorstMs;
 
 constexpr int kMostOperations = 64;
 
@@ -66,16 +74,20 @@ private:
 struct Observation {
     enum class Kind { Send, Information, End };
     Kind kind = Kind::End;
-    std::string datagram; // the datagram of a Send, also one that fails
+    std::string text; // a Send's datagram (also one that fails), an Information's text
     std::int64_t tally = 0;
     std::string lastResponse;
+    long long atMs = 0; // virtual time
 };
 
 // What kind of operation ran, for the tally it must leave.
 struct Operation {
-    enum class Kind { Exchange, Split, Result, Setting };
+    enum class Kind { Exchange, Split, Result, Setting, Address, Clock };
     Kind kind = Kind::Exchange;
-    bool splits = false; // for Split: whether the text held the delimiter
+    bool splits = false;     // Split: whether the text held the delimiter
+    std::string value;       // Address: the address text
+    bool showResult = false; // Address
+    long long startMs = 0;   // Clock: when the PC clock was read
 };
 
 // The scripted endpoint, noting the link's state at every send, failing ones too.
@@ -114,8 +126,8 @@ public:
         endpoint_.onSend = [this](const std::string& datagram) {
             observe(Observation::Kind::Send, datagram);
         };
-        console_.onInformation = [this](const std::string&) {
-            observe(Observation::Kind::Information, {});
+        console_.onInformation = [this](const std::string& text) {
+            observe(Observation::Kind::Information, text);
         };
         // A fifth of the runs start with a send that fails, before any reply is drawn.
         if (input_.byte() % 5 == 0) {
@@ -170,8 +182,8 @@ private:
 
     void check(bool holds, const char* property) const { fuzz::Check(holds, property, whole_); }
 
-    void observe(Observation::Kind kind, const std::string& datagram) {
-        observations_.push_back({kind, datagram, dm_.SetTally(), dm_.LastResponse()});
+    void observe(Observation::Kind kind, const std::string& text) {
+        observations_.push_back({kind, text, dm_.SetTally(), dm_.LastResponse(), clock_.epochMs()});
     }
 
     // One operation, with the properties every operation keeps.
@@ -202,6 +214,8 @@ private:
             check(fuzz::IsDeviceCommand(sent[i].text), "every datagram is a device command");
         }
         checkTransactions(failed);
+        checkResultBoxes();
+        const std::size_t boxes = console_.information.size() - informationBefore;
 
         const std::int64_t tallyAfter = dm_.SetTally();
         switch (current_.kind) {
@@ -213,11 +227,21 @@ private:
                   "a split resets the tally, and only a split");
             break;
         case Operation::Kind::Result:
-            checkResult(tallyBefore, informationBefore);
+            check(tallyAfter == 0, "the result message resets the tally");
+            check(boxes == 1, "one result message");
             break;
         case Operation::Kind::Setting:
-            check(console_.information.size() == informationBefore,
-                  "a setting shows no message of its own");
+            check(boxes == 0, "a setting shows no message of its own");
+            break;
+        case Operation::Kind::Address:
+            check(boxes == (current_.showResult && !failed ? 1U : 0U),
+                  "an address shows one result when asked, at its end");
+            checkAddress(failed);
+            break;
+        case Operation::Kind::Clock:
+            check(boxes == (failed ? 0U : 1U), "the clock shows one result, at its end");
+            check(failed || tallyAfter == 0, "the clock's result resets the tally");
+            checkClock();
             break;
         }
     }
@@ -228,7 +252,7 @@ private:
     void checkTransactions(bool failed) {
         for (std::size_t i = 0; i + 1 < observations_.size(); ++i) {
             const Observation& at = observations_[i];
-            if (at.kind != Observation::Kind::Send || !fuzz::IsSetCommand(at.datagram)) {
+            if (at.kind != Observation::Kind::Send || !fuzz::IsSetCommand(at.text)) {
                 continue;
             }
             const Observation& next = observations_[i + 1];
@@ -241,20 +265,102 @@ private:
         }
     }
 
-    void checkResult(std::int64_t tallyBefore, std::size_t informationBefore) {
-        check(dm_.SetTally() == 0, "the result message resets the tally");
-        check(console_.information.size() == informationBefore + 1, "one result message");
-        const std::string& shown = console_.information.back();
-        const bool success = HasOK(dm_.LastResponse()) && tallyBefore > 0;
-        const std::string_view ending = success ? " olarak set edildi." : " Set Edilemedi!";
-        check(shown.size() >= ending.size() &&
-                  shown.compare(shown.size() - ending.size(), ending.size(), ending) == 0,
-              "the result follows the last reply and the tally");
+    // A result box says "set" exactly when the last reply holds "OK" and the tally
+    // is above 0 as it opens.
+    void checkResultBoxes() {
+        for (const Observation& at : observations_) {
+            if (at.kind != Observation::Kind::Information) {
+                continue;
+            }
+            const bool success = HasOK(at.lastResponse) && at.tally > 0;
+            const bool saysSet = at.text.find(" olarak set edildi.") != std::string::npos;
+            const std::string_view failure = " Set Edilemedi!";
+            const bool saysFailed =
+                at.text.size() >= failure.size() &&
+                at.text.compare(at.text.size() - failure.size(), failure.size(), failure) == 0;
+            check(success ? saysSet : saysFailed,
+                  "the result follows the last reply and the tally");
+        }
+    }
+
+    CalendarTime CalendarAt(long long epochMs) const {
+        return clock_.localTime(TimePoint(std::chrono::milliseconds(epochMs)));
+    }
+
+    // The set commands an operation sent, in order.
+    std::vector<const Observation*> setCommands() const {
+        std::vector<const Observation*> sends;
+        for (const Observation& at : observations_) {
+            if (at.kind == Observation::Kind::Send && fuzz::IsSetCommand(at.text)) {
+                sends.push_back(&at);
+            }
+        }
+        return sends;
+    }
+
+    // The parts go as typed, from a tally the split put at 0, and the commit follows
+    // exactly when all four were accepted.
+    void checkAddress(bool failed) {
+        const std::vector<const Observation*> sends = setCommands();
+        if (sends.empty()) {
+            return;
+        }
+        const auto parts = SplitItems('.', current_.value);
+        check(parts && parts->size() >= 4, "only an address of four parts is sent");
+        const std::string prefix = sends.front()->text.substr(0, 2);
+        for (std::size_t n = 0; n < sends.size() && n < 4; ++n) {
+            const std::string& part = (*parts)[n];
+            const std::string expected =
+                prefix + std::to_string(n + 1) + "S" + (part.empty() ? "" : part + "F");
+            check(sends[n]->text == expected, "every part goes as typed, in order");
+        }
+        check(observations_.front().tally == 0, "the split starts the address at 0");
+        const bool committed = sends.size() == 5;
+        check(sends.size() <= 5, "four parts and one commit at most");
+        if (committed) {
+            check(sends[4]->text == prefix + "I" && sends[4]->tally == 4,
+                  "the commit follows four accepted parts");
+        } else if (!failed && sends.size() == 4) {
+            const auto last = std::find_if(observations_.begin(), observations_.end(),
+                                           [&](const Observation& o) { return &o == sends[3]; });
+            check((last + 1)->tally != 4, "four accepted parts are committed");
+        }
+    }
+
+    // Each part of the clock is the PC clock's as read at the start; the weekday
+    // may also be read when it is sent.
+    void checkClock() {
+        const CalendarTime start = CalendarAt(current_.startMs);
+        char year[3];
+        std::snprintf(year, sizeof year, "%02d", start.year % 100);
+        const std::array<std::pair<std::string_view, std::string>, 6> expected = {{
+            {"CDYS", std::to_string(start.day)},
+            {"CMHS", std::to_string(start.month)},
+            {"CYRS", year},
+            {"CHRS", std::to_string(start.hour)},
+            {"CMES", std::to_string(start.minute)},
+            {"CSDS", std::to_string(start.second)},
+        }};
+        for (const Observation* at : setCommands()) {
+            const std::string_view command = std::string_view(at->text).substr(0, 4);
+            const std::string value = at->text.substr(4, at->text.size() - 5);
+            if (command == "CWSS") {
+                check(value == std::to_string(start.weekday) ||
+                          value == std::to_string(CalendarAt(at->atMs).weekday),
+                      "the weekday is the PC's");
+                continue;
+            }
+            for (const auto& [name, text] : expected) {
+                if (command == name) {
+                    check(value == text, "every part of the clock is the PC's");
+                }
+            }
+        }
     }
 
     // Runs one operation, noting its kind in current_ before it can fail.
     void perform(long long& worstMs) {
-        switch (input_.byte() % 7) {
+        switch (input_.byte() % 9) {
         case 0: {
             worstMs = kConnectWorstMs;
             const std::string host(input_.pick(kHosts));
@@ -272,15 +378,31 @@ private:
         }
         case 3:
             worstMs = kSettingWorstMs;
-            current_ = {Operation::Kind::Setting};
+            current_.kind = Operation::Kind::Setting;
             setting();
             return;
         case 4: {
-            current_ = {Operation::Kind::Result};
+            current_.kind = Operation::Kind::Result;
             const std::string caption(input_.pick(kCaptions));
             dm_.ShowSetResult(caption, input_.text(16));
             return;
         }
+        case 7: {
+            worstMs = kAddressWorstMs;
+            current_.kind = Operation::Kind::Address;
+            current_.value = addressText();
+            current_.showResult = input_.byte() % 2 == 0;
+            const std::string prefix(input_.pick(kAddressPrefixes));
+            const std::string caption(input_.pick(kCaptions));
+            dm_.SetAddressValue(current_.value, prefix, caption, current_.showResult);
+            return;
+        }
+        case 8:
+            worstMs = kClockWorstMs;
+            current_.kind = Operation::Kind::Clock;
+            current_.startMs = clock_.epochMs();
+            dm_.SetDeviceClock();
+            return;
         case 5:
             // What a reconnect inside a setting reads from the window.
             console_.address = input_.pick(kHosts);
@@ -288,7 +410,8 @@ private:
             return;
         default: {
             const std::string text = input_.text(96);
-            current_ = {Operation::Kind::Split, text.find('|') != std::string::npos};
+            current_.kind = Operation::Kind::Split;
+            current_.splits = text.find('|') != std::string::npos;
             dm_.LoadRecord(text);
             return;
         }
@@ -302,18 +425,21 @@ private:
         const std::string reply = dm_.QueryDevice(command);
         switch (input_.byte() % 4) {
         case 0:
-            current_ = {Operation::Kind::Split, reply.find('|') != std::string::npos};
+            current_.kind = Operation::Kind::Split;
+            current_.splits = reply.find('|') != std::string::npos;
             dm_.LoadRecord(reply);
             return;
         case 1:
             // A dotted reply is split before its numbers are read, so it resets the
             // tally even when it then fails.
-            current_ = {Operation::Kind::Split, reply.find('.') != std::string::npos};
+            current_.kind = Operation::Kind::Split;
+            current_.splits = reply.find('.') != std::string::npos;
             dm_.FormatMac(reply);
             return;
         case 2: {
             // The readout reads fixed positions of the record it has just split.
-            current_ = {Operation::Kind::Split, reply.find('|') != std::string::npos};
+            current_.kind = Operation::Kind::Split;
+            current_.splits = reply.find('|') != std::string::npos;
             dm_.LoadRecord(reply);
             static_cast<void>(dm_.Fields()[input_.byte() % 16]);
             return;
@@ -352,6 +478,11 @@ private:
         return chosen.empty() ? input_.text(8) : std::string(chosen);
     }
 
+    std::string addressText() {
+        const std::string_view chosen = input_.pick(kAddresses);
+        return chosen.empty() ? input_.text(24) : std::string(chosen);
+    }
+
     std::string limitText() {
         const std::string_view chosen = input_.pick(kLimitValues);
         return chosen.empty() ? input_.text(12) : std::string(chosen);
@@ -374,6 +505,8 @@ private:
         "CTHS", "CTLS", "CHHS", "CHLS", "CPHS", "CPLS", "CFHS", "CFLS", "CNHS", "CNLS", "CFVS"};
     static constexpr std::array<std::string_view, 12> kLimitValues = {
         "25", "-5", "-05", "007", "+5", "-0", "-2147483648", "$FFFFFFFF", " 12", "2.5", "", ""};
+    static constexpr std::array<std::string_view, 8> kAddresses = {
+        "192.168.1.50", "10.0.0", "1.2.3.4.5", "192.168..7", "\"1.2\".3.4.5", "", "", ""};
     static constexpr std::array<std::string_view, 5> kAddressPrefixes = {"CI", "CK", "CG", "CD",
                                                                          "CS"};
     static constexpr std::array<ClockPart, 7> kClockParts = {{{"CDYS", 1, 31},

@@ -86,7 +86,8 @@ TEST_P(BadLimitTest, SendsNothing) {
     EXPECT_TRUE(console.log.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, BadLimitTest, ::testing::Values("2.5", "", "2147483648"));
+INSTANTIATE_TEST_SUITE_P(Values, BadLimitTest,
+                         ::testing::Values("2.5", "", "2147483648", "abc", "7 "));
 
 TEST_F(LinkTest, ASilentLimitLogsNothingAfterTheEqualsSign) {
     connectFirst();

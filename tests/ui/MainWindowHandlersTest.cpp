@@ -3,10 +3,13 @@
 #include "support/ErrorText.h"
 #include "support/FakeDevice.h"
 #include "ui/StopBoxText.h"
+#include "ui/WaitCursor.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
@@ -28,6 +31,101 @@ const Failure kFailures[] = {
     {"socket error at the send", "10001", "Socket Error # 10065\r\nNo route to host",
      "Socket Error # 10065\r\nNo route to host."},
     {"message ending in a full stop", "10001", "Host not found.", "Host not found."},
+};
+
+// A limit or calibration press: the button, the boxes' texts ("-" for no low box),
+// the datagrams sent and the stop box's text.
+struct LimitPress {
+    const char* name;
+    const char* button;
+    const char* high;
+    const char* highText;
+    const char* low;
+    const char* lowText;
+    const char* sent;
+    const char* stop;
+};
+
+const LimitPress kLimitPresses[] = {
+    {"cabinet pair", "btnDolapIsiSet", "cbDolapIsiYuksek", "30", "cbDolapIsiDusuk", "-10",
+     "CFHS30F CFLS10FN", ""},
+    {"humidity with a plus sign", "btnNem", "cbNemYuksek", "+7", "cbNemDusuk", "40",
+     "CHHS+7F CHLS40F", ""},
+    {"pressure, empty low box", "btnBasinc", "cbBasincYuksek", "1050", "cbBasincDusuk", "",
+     "CPHS1050F", "'' is not a valid integer value."},
+    {"near, bad high box", "btnYakinIsi", "cbYakinIsiYuksek", "2.5", "cbYakinIsiDusuk", "1", "",
+     "'2.5' is not a valid integer value."},
+    {"calibration minus box, negative", "btnKalibrasyonEksi", "cbKalibrasyonEksi", "-3", "-", "",
+     "CFVS3FN", ""},
+    {"calibration plus box", "btnKalibrasyonArti", "cbKalibrasyonArti", "3", "-", "", "CFVS3F", ""},
+};
+
+// "Cihaza Uygula": the PC's address, the new device address, the DNS box, how the
+// device answers, the boxes shown, the set commands sent ("N commands" when all
+// four addresses went out) and the stop box's text.
+struct ApplyPress {
+    const char* name;
+    const char* pc;
+    const char* newAddress;
+    const char* dns;
+    const char* device; // "prompt", "refusing", "no handshake"
+    const char* boxes;  // "|"-separated
+    const char* sent;
+    const char* stop;
+};
+
+const ApplyPress kApplyPresses[] = {
+    {"same group", "192.168.1.10", "192.168.1.50", "192.168.1.1", "prompt",
+     "Cihazın Enerjisini Kapatıp Tekrar Açınız.", "20 commands", ""},
+    {"other network", "192.168.1.10", "10.0.0.5", "192.168.1.1", "prompt",
+     "Cihaza Verilen IP Adresi grubu ile bilgisayar ip adres grubu farklı.|Cihazın Enerjisini "
+     "Kapatıp Tekrar Açınız.",
+     "20 commands", ""},
+    {"part typed with a zero", "192.168.1.10", "192.168.01.5", "192.168.1.1", "prompt",
+     "Cihaza Verilen IP Adresi grubu ile bilgisayar ip adres grubu farklı.|Cihazın Enerjisini "
+     "Kapatıp Tekrar Açınız.",
+     "20 commands", ""},
+    {"every command refused", "192.168.1.10", "192.168.1.50", "192.168.1.1", "refusing",
+     "Cihazın Enerjisini Kapatıp Tekrar Açınız.", "16 commands", ""},
+    {"last part 0", "192.168.1.10", "192.168.1.0", "192.168.1.1", "prompt",
+     "Cihaza Verilen IP bilgisinin son bölümü 0 olamaz.", "", ""},
+    {"loopback", "192.168.1.10", "127.0.0.5", "192.168.1.1", "prompt",
+     "Cihaza Verilen IP Adresi grubu ile bilgisayar ip adres grubu farklı.|Cihaza Verilen IP "
+     "bilgisi 127 ile başlayamaz.",
+     "", ""},
+    {"loopback with a leading zero", "192.168.1.10", "0127.0.0.1", "192.168.1.1", "prompt",
+     "Cihaza Verilen IP Adresi grubu ile bilgisayar ip adres grubu farklı.|Cihaza Verilen IP "
+     "bilgisi 127 ile başlayamaz.",
+     "", ""},
+    {"no handshake", "192.168.1.10", "192.168.1.50", "192.168.1.1", "no handshake", "", "", ""},
+    {"short DNS", "192.168.1.10", "192.168.1.50", "192.168.1", "prompt", "", "",
+     "List index out of bounds (3)"},
+    {"empty new address", "192.168.1.10", "", "192.168.1.1", "prompt", "", "",
+     "List index out of bounds (0)"},
+    {"PC address unknown", "ERROR_WINSOCK", "192.168.1.50", "192.168.1.1", "prompt", "", "",
+     "List index out of bounds (0)"},
+};
+
+// A per-field button, its box's text, the result box and the first set command.
+struct FieldPress {
+    const char* name;
+    const char* button;
+    const char* box;
+    const char* value;
+    const char* shown;
+    const char* first;
+};
+
+const FieldPress kFieldPresses[] = {
+    {"server", "BTNServerIP", "UzakIP", "192.168.1.1",
+     "Modem IP Adresi 192.168.1.1 olarak set edildi. ", "CS1S192F"},
+    {"device address", "btnYeniIP", "yeniCihazIP", "192.168.1.77",
+     "Yeni IP Adresi 192.168.1.77 olarak set edildi. ", "CI1S192F"},
+    {"mask", "btnAltAg", "yeniAgGecidi", "255.255.0.0",
+     "Alt Ağ Maskesi 255.255.0.0 olarak set edildi. ", "CK1S255F"},
+    {"gateway", "btnVarsayilanAg", "yeniVarsayilanAg", "10.0.0.1",
+     "Varsayılan Ağ Geçidi 10.0.0.1 olarak set edildi. ", "CG1S10F"},
+    {"DNS", "btnDNS", "yeniDNS", "8.8.8.8", "DNS 8.8.8.8 olarak set edildi. ", "CD1S8F"},
 };
 
 } // namespace
@@ -138,6 +236,31 @@ private slots:
         QCOMPARE(rig_->dialogs.informations[0].text, QStringLiteral("Yeni IP set edildi."));
     }
 
+    // The real boxes show the arrow over a running operation's wait cursor, which
+    // comes back when the box closes.
+    void boxesShowTheArrow_data() {
+        QTest::addColumn<bool>("stop");
+        QTest::newRow("information") << false;
+        QTest::newRow("stop") << true;
+    }
+    void boxesShowTheArrow() {
+        QFETCH(bool, stop);
+        const WaitCursor operation;
+        Qt::CursorShape whileOpen = Qt::BlankCursor;
+        QTimer::singleShot(0, [&] {
+            whileOpen = QApplication::overrideCursor()->shape();
+            QApplication::activeModalWidget()->close();
+        });
+        MessageBoxDialogs dialogs;
+        if (stop) {
+            dialogs.stop(&rig_->window, QString(), QStringLiteral("text"));
+        } else {
+            dialogs.information(&rig_->window, QString(), QStringLiteral("text"));
+        }
+        QCOMPARE(whileOpen, Qt::ArrowCursor);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+
     // A "." is added when the last byte sorts after '.' (0x2E).
     void stopBoxText_data() {
         QTest::addColumn<QByteArray>("message");
@@ -160,7 +283,155 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(StopBoxText(message.toStdString())), shown);
     }
 
+    void limitButtons_data() { AddRows(kLimitPresses); }
+    void limitButtons() {
+        const LimitPress& p = Row(kLimitPresses);
+        const std::size_t mark = connectFirst(testing::FakeDevice{});
+        TfrmMain& w = rig_->window;
+        box(p.high)->setText(Utf8(p.highText));
+        if (*p.low != '-') {
+            box(p.low)->setText(Utf8(p.lowText));
+        }
+        button(p.button)->click();
+
+        const QStringList sent = sentSince(mark);
+        QCOMPARE(sent.join(' '), QString(p.sent));
+        // One line per command and nothing else shown.
+        QCOMPARE(LogLinesWithoutTime(w).size(), sent.size());
+        for (int i = 0; i < sent.size(); ++i) {
+            QCOMPARE(LogLinesWithoutTime(w)[i], " " + sent[i] + " = OK");
+        }
+        QCOMPARE(rig_->dialogs.stopTexts().join('|'), Utf8(p.stop));
+        QVERIFY(rig_->dialogs.informations.empty());
+    }
+
+    // The operator may change the low box while the high command is under way.
+    void limitLowBoxIsReadAfterTheHighExchange() {
+        const std::size_t mark = connectFirst(testing::FakeDevice{});
+        TfrmMain& w = rig_->window;
+        w.cbOrtamIsiY->setText("25");
+        w.cbOrtamIsiD->setText("5");
+        rig_->endpoint.setResponder([&](const std::string& datagram) {
+            if (datagram == "CTHS25F") {
+                w.cbOrtamIsiD->setText("-5");
+            }
+            return testing::ScriptedReply::answer("OK");
+        });
+        w.btnOrtamIsi->click();
+        QCOMPARE(sentSince(mark).join(' '), QString("CTHS25F CTLS5FN"));
+    }
+
+    void clockButton() {
+        const std::size_t mark = connectFirst(testing::FakeDevice{});
+        rig_->window.deTarihSaat->setDateTime(QDateTime(QDate(2001, 1, 1), QTime(1, 1)));
+        rig_->window.btnTarihSaatSet->click();
+        // From the PC clock, not from the date-time box.
+        QCOMPARE(sentSince(mark).filter(QRegularExpression("^C[^O]")).join(' '),
+                 QString("CDYS9F CMHS12F CYRS26F CWSS3F CHRS9F CMES0F CSDS0F"));
+        QCOMPARE(rig_->dialogs.informations.size(), std::size_t{1});
+        QCOMPARE(rig_->dialogs.informations[0].text,
+                 QString("Tarih: 09.12.2026Saat: 09:00:00   olarak set edildi."));
+        QVERIFY(rig_->dialogs.stops.empty());
+    }
+
+    void applyButton_data() { AddRows(kApplyPresses); }
+    void applyButton() {
+        const ApplyPress& p = Row(kApplyPresses);
+        testing::FakeDevice device;
+        if (QString(p.device) == "refusing") {
+            device.setReply = "ERR";
+        } else if (QString(p.device) == "no handshake") {
+            device.handshakeReply = "NO";
+        }
+        rig_->endpoint.setResponder(device.responder());
+        rig_->network.ownAddress = p.pc;
+        TfrmMain& w = rig_->window;
+        w.yeniCihazIP->setText(Utf8(p.newAddress));
+        w.yeniDNS->setText(Utf8(p.dns));
+        w.btnCihazaUygula->click();
+
+        QStringList boxes;
+        for (const auto& b : rig_->dialogs.informations) {
+            boxes << b.text;
+        }
+        QCOMPARE(boxes.join('|'), Utf8(p.boxes));
+        QCOMPARE(rig_->dialogs.stopTexts().join('|'), QString(p.stop));
+        const QStringList commands = sentSince(0).filter(QRegularExpression("^(?!COK$)"));
+        QCOMPARE(commands.isEmpty() ? QString() : QString::number(commands.size()) + " commands",
+                 QString(p.sent));
+        // A refusal before the connect sends nothing at all.
+        QCOMPARE(rig_->endpoint.sent().empty(), *p.stop != '\0');
+    }
+
+    void applyProgramsTheFourAddressesInOrder() {
+        rig_->endpoint.setResponder(testing::FakeDevice{}.responder());
+        TfrmMain& w = rig_->window;
+        w.yeniCihazIP->setText("192.168.1.50");
+        w.yeniAgGecidi->setText("255.255.0.0");
+        w.yeniVarsayilanAg->setText("192.168.1.254");
+        w.yeniDNS->setText("8.8.4.4");
+        w.btnCihazaUygula->click();
+
+        QCOMPARE(sentSince(0).join(' '),
+                 QString("COK COK CI1S192F COK CI2S168F COK CI3S1F COK CI4S50F COK CII "
+                         "COK CK1S255F COK CK2S255F COK CK3S0F COK CK4S0F COK CKI "
+                         "COK CG1S192F COK CG2S168F COK CG3S1F COK CG4S254F COK CGI "
+                         "COK CD1S8F COK CD2S8F COK CD3S4F COK CD4S4F COK CDI"));
+        // The connect line, then five lines per address captioned by the box's label.
+        const QStringList log = LogLinesWithoutTime(w);
+        QCOMPARE(log.size(), 21);
+        QCOMPARE(log[1], QString(" Yeni IP Adresi CI1S192F = OK"));
+        QCOMPARE(log[6], Utf8(" Alt Ağ Maskesi CK1S255F = OK"));
+        QCOMPARE(log[14], Utf8(" Varsayılan Ağ Geçidi CG4S254F = OK"));
+        QCOMPARE(log[20], QString("   CDI = OK"));
+        // A connect and twenty transactions.
+        QCOMPARE(rig_->clock.elapsedMs(), 900LL + 20 * 900LL);
+    }
+
+    void addressButtons_data() { AddRows(kFieldPresses); }
+    void addressButtons() {
+        const FieldPress& p = Row(kFieldPresses);
+        const std::size_t mark = connectFirst(testing::FakeDevice{});
+        box(p.box)->setText(p.value);
+        button(p.button)->click();
+
+        QCOMPARE(rig_->dialogs.informations.size(), std::size_t{1});
+        QCOMPARE(rig_->dialogs.informations[0].text, Utf8(p.shown));
+        // No connect of its own: the first octet's handshake comes first.
+        const QStringList sent = sentSince(mark);
+        QCOMPARE(sent.size(), 10);
+        QCOMPARE(sent.mid(0, 2), (QStringList{"COK", p.first}));
+        QVERIFY(rig_->dialogs.stops.empty());
+    }
+
 private:
+    // Connects to device and returns how many datagrams were sent so far.
+    std::size_t connectFirst(const testing::FakeDevice& device) {
+        rig_->endpoint.setResponder(device.responder());
+        rig_->dm.ConnectDevice("192.168.1.200", "10001");
+        rig_->window.btnTemizle->click();
+        rig_->clock.resetElapsed();
+        return rig_->endpoint.sent().size();
+    }
+    QStringList sentSince(std::size_t mark) const {
+        QStringList texts;
+        const auto all = rig_->endpoint.sentTexts();
+        for (std::size_t i = mark; i < all.size(); ++i) {
+            texts << QString::fromStdString(all[i]);
+        }
+        return texts;
+    }
+    TCaptionedEdit* box(const char* name) const {
+        auto* found = rig_->window.findChild<TCaptionedEdit*>(name);
+        Q_ASSERT(found != nullptr);
+        return found;
+    }
+    QAbstractButton* button(const char* name) const {
+        auto* found = rig_->window.findChild<QAbstractButton*>(name);
+        Q_ASSERT(found != nullptr);
+        return found;
+    }
+
     std::unique_ptr<WindowRig> rig_;
 };
 

@@ -3,16 +3,21 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QDateTime>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+#include <algorithm>
+#include <utility>
 
 namespace kelvra::uitest {
 
@@ -131,6 +136,52 @@ int WindowX(const QWidget* widget, const QWidget* window) {
     return widget->mapTo(window, QPoint(0, 0)).x();
 }
 
+// The width a widget's own text needs in its font and style, and the width it has.
+struct TextRoom {
+    QString text;
+    int needed = 0;
+    int available = 0;
+};
+
+TextRoom RoomOf(const QWidget& widget) {
+    const QFontMetrics metrics = widget.fontMetrics();
+    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+        return {label->text(), metrics.horizontalAdvance(label->text()),
+                label->contentsRect().width() - 2 * label->margin()};
+    }
+    if (const auto* group = qobject_cast<const QGroupBox*>(&widget)) {
+        // The title, with the style's indent and padding, inside the frame.
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = group->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect title = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                           QStyle::SC_GroupBoxLabel, group);
+        return {group->title(),
+                title.left() + std::max(title.width(), metrics.horizontalAdvance(group->title())),
+                group->width()};
+    }
+    const auto* button = qobject_cast<const QAbstractButton*>(&widget);
+    if (button == nullptr || button->text().isEmpty()) {
+        return {};
+    }
+    // The picture, Qt's gap of 4 before the text, the text, and the style's margins.
+    const QSize contents(button->iconSize().width() + 4 + metrics.horizontalAdvance(button->text()),
+                         button->iconSize().height());
+    QStyleOptionToolButton tool;
+    QStyleOptionButton push;
+    const bool isTool = qobject_cast<const QToolButton*>(button) != nullptr;
+    QStyleOption& option = isTool ? static_cast<QStyleOption&>(tool) : push;
+    option.initFrom(button);
+    tool.toolButtonStyle = Qt::ToolButtonTextBesideIcon;
+    tool.text = push.text = button->text();
+    tool.icon = push.icon = button->icon();
+    tool.iconSize = push.iconSize = button->iconSize();
+    const QSize needed = button->style()->sizeFromContents(
+        isTool ? QStyle::CT_ToolButton : QStyle::CT_PushButton, &option, contents, button);
+    return {button->text(), needed.width(), button->width()};
+}
+
 } // namespace
 
 class MainWindowLayoutTest : public QObject {
@@ -228,6 +279,8 @@ private slots:
         QCOMPARE(w.lblBaslik->text(), QStringLiteral("KELVRA WIZARD"));
         QCOMPARE(w.cxImage1->width(), 121);
         QVERIFY(!w.cxImage1->pixmap().isNull());
+        // The program's icon: the logo's square mark, not the whole strip squeezed.
+        QCOMPARE(w.windowIcon().pixmap(32).deviceIndependentSize().toSize(), QSize(32, 32));
         QCOMPARE(w.pc->count(), 1);
         QCOMPARE(w.pc->tabText(0), QStringLiteral("6"));
     }
@@ -289,6 +342,55 @@ private slots:
         QCOMPARE(WindowX(w.gbcihazdangelen, &w), WindowX(w.gbsetbilgileri, &w) + 208);
         QCOMPARE(WindowX(w.btnKapat, &w), closeX);
         QCOMPARE(w.Panel2->geometry(), QRect(0, 700 - 46, width, 46));
+    }
+
+    // With the fonts this system has and at the scale the suite runs at, no caption,
+    // group title or button text is cut off.
+    void everyTextFitsItsRoom() {
+        QStringList clipped;
+        for (const QWidget* widget : rig_->window.findChildren<QWidget*>()) {
+            const TextRoom room = RoomOf(*widget);
+            if (widget->isVisible() && !room.text.isEmpty() && room.needed > room.available) {
+                clipped << QStringLiteral("%1 needs %2 of %3")
+                               .arg(room.text)
+                               .arg(room.needed)
+                               .arg(room.available);
+            }
+        }
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    }
+
+    // Tab visits each field that takes it once: column by column, each from the top.
+    void tabWalksColumnByColumn() {
+        TfrmMain& w = rig_->window;
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        // The page column under a widget's left edge, then its height; "Kapat" sits
+        // under the log column, below everything else.
+        auto place = [&](const QWidget* widget) {
+            const int x = WindowX(widget, &w);
+            int column = 0;
+            for (const QWidget* next : {w.cbcihazbilgileri, w.gbsetbilgileri, w.gbcihazdangelen}) {
+                column += x >= WindowX(next, &w) ? 1 : 0;
+            }
+            return std::make_pair(column, widget->mapTo(&w, QPoint(0, 0)).y());
+        };
+        w.cihazIP->setFocus();
+        QList<QWidget*> walk{w.cihazIP};
+        while (walk.size() < 100) {
+            QTest::keyClick(walk.last(), Qt::Key_Tab);
+            QWidget* next = QApplication::focusWidget();
+            if (next == w.cihazIP) {
+                break;
+            }
+            QVERIFY2(place(walk.last()) < place(next), qPrintable(next->objectName()));
+            walk << next;
+        }
+        const QList<QWidget*> all = w.findChildren<QWidget*>();
+        QCOMPARE(walk.size(), std::count_if(all.begin(), all.end(), [](const QWidget* widget) {
+                     return widget->isVisible() && widget->isEnabled() &&
+                            widget->focusPolicy() & Qt::TabFocus && !widget->focusProxy();
+                 }));
     }
 
     void clockBox() {

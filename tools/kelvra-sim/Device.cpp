@@ -1,5 +1,6 @@
 #include "Device.h"
 
+#include <algorithm>
 #include <ctime>
 #include <string>
 
@@ -161,31 +162,58 @@ std::optional<std::string> Device::read(std::string_view command, HostTime hostN
     return std::nullopt;
 }
 
-std::optional<DeviceAnswer> Device::setAddress(std::string_view command) {
+Device::Address* Device::addressOf(std::string_view command) {
     for (std::string_view prefix : kAddressPrefixes) {
-        if (!StartsWith(command, prefix)) {
-            continue;
+        if (StartsWith(command, prefix)) {
+            return &addresses_.find(prefix)->second;
         }
-        Address& address = addresses_.find(prefix)->second;
-        const std::string_view rest = command.substr(prefix.size());
-        if (rest == "I") {
-            address.current = address.pending;
-            return DeviceAnswer{std::string(kAccepted), std::string(prefix) + " address is now " +
-                                                            DottedText(address.current)};
-        }
-        // "<n>S<part>F", or the bare "<n>S" for an empty part (taken as 0).
-        if (rest.size() < 2 || rest[0] < '1' || rest[0] > '4' || rest[1] != 'S') {
-            return std::nullopt;
-        }
-        const std::string_view part = rest.substr(2);
-        const std::optional<int> octet = part.empty() ? 0 : RangedValue(part, 0, 255);
-        if (!octet) {
-            return std::nullopt;
-        }
-        address.pending[static_cast<std::size_t>(rest[0] - '1')] = *octet;
-        return DeviceAnswer{std::string(kAccepted), {}};
     }
-    return std::nullopt;
+    return nullptr;
+}
+
+std::optional<DeviceAnswer> Device::setAddress(std::string_view command) {
+    Address* address = addressOf(command);
+    if (address == nullptr) {
+        return std::nullopt;
+    }
+    const std::string prefix(command.substr(0, 2));
+    const std::string_view rest = command.substr(prefix.size());
+    if (rest == "I") {
+        if (address->partRefused) {
+            // Half an address is never taken: start again from the one in use.
+            address->partRefused = false;
+            address->pending = address->current;
+            return DeviceAnswer{std::string(kRefused),
+                                prefix + " commit refused after a refused octet"};
+        }
+        address->current = address->pending;
+        return DeviceAnswer{std::string(kAccepted),
+                            prefix + " address is now " + DottedText(address->current)};
+    }
+    // "<n>S<part>F", or the bare "<n>S" for an empty part (taken as 0).
+    if (rest.size() < 2 || rest[0] < '1' || rest[0] > '4' || rest[1] != 'S') {
+        return std::nullopt;
+    }
+    if (rest[0] == '1') {
+        address->partRefused = false; // a new address begins
+    }
+    const std::string_view part = rest.substr(2);
+    const std::optional<int> octet = part.empty() ? 0 : RangedValue(part, 0, 255);
+    if (!octet) {
+        address->partRefused = true;
+        return DeviceAnswer{std::string(kRefused), prefix + " octet refused"};
+    }
+    address->pending[static_cast<std::size_t>(rest[0] - '1')] = *octet;
+    return DeviceAnswer{std::string(kAccepted), {}};
+}
+
+void Device::refusedByFault(std::string_view command) {
+    Address* address = addressOf(command);
+    const std::string_view rest = command.substr(std::min<std::size_t>(command.size(), 2));
+    if (address != nullptr && rest.size() >= 2 && rest[0] >= '1' && rest[0] <= '4' &&
+        rest[1] == 'S') {
+        address->partRefused = true;
+    }
 }
 
 std::optional<DeviceAnswer> Device::setLimit(std::string_view command) {

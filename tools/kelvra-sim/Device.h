@@ -36,15 +36,21 @@ public:
 
     static constexpr std::string_view kRefused = "ERR";
 
+    // A command the fault switches answered "ERR" without the device seeing it:
+    // a refused octet spoils its address's next commit all the same.
+    void refusedByFault(std::string_view command);
+
 private:
     using Octets = std::array<int, 4>;
     struct Address {
         Octets current{};
         Octets pending{};
+        bool partRefused = false; // since the first octet; the commit is refused then
     };
 
     std::optional<std::string> read(std::string_view command, HostTime hostNow) const;
     std::optional<DeviceAnswer> setAddress(std::string_view command);
+    Address* addressOf(std::string_view command);
     std::optional<DeviceAnswer> setLimit(std::string_view command);
     std::optional<DeviceAnswer> setClock(std::string_view command, HostTime hostNow);
     std::string settingsRecord(HostTime hostNow) const;

@@ -61,7 +61,8 @@ Decision FaultPlan::decide(const std::string& datagram,
         return {std::nullopt, std::move(*reason)};
     }
     Reply reply;
-    if (MatchesAny(datagram, switches_.refused)) {
+    const bool refused = MatchesAny(datagram, switches_.refused);
+    if (refused) {
         reply.text = "ERR";
     } else if (datagram == kHandshake && switches_.refuseHandshake) {
         reply.text = "NO";
@@ -81,7 +82,7 @@ Decision FaultPlan::decide(const std::string& datagram,
         reply.delayMs = switches_.lateMs;
     }
     reply.copies = switches_.duplicate ? 2 : 1;
-    return {std::move(reply), {}};
+    return {std::move(reply), {}, refused};
 }
 
 } // namespace kelvra::sim

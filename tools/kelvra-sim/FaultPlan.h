@@ -31,6 +31,7 @@ struct Reply {
 struct Decision {
     std::optional<Reply> reply; // empty: no answer at all
     std::string reason;         // why there is no answer
+    bool refused = false;       // answered "ERR" by the switches, unseen by the device
 };
 
 class FaultPlan {

@@ -202,6 +202,9 @@ void Serve(SimSocket& socket, Device& device, FaultPlan& faults) {
                 note = std::move(answer.note);
                 return std::move(answer.reply);
             });
+            if (decision.refused) {
+                device.refusedByFault(incoming->bytes);
+            }
             if (!decision.reply) {
                 Say("-- no answer (" + decision.reason + ")");
                 continue;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/FieldSplitting.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvra {
+
+// The octets of an address are its first four dotted parts, as typed.
+inline constexpr std::size_t kAddressPartCount = 4;
+
+// The dotted parts of an address text, split as the shared list splits it; parts
+// after the fourth are kept but never sent. Throws EStringListError with the first
+// missing position when there are fewer than four (0 for a text without a dot), so
+// that no octet of an incomplete address, or of another one, reaches a device.
+std::vector<std::string> AddressParts(std::string_view value);
+
+// A new device address whose last octet is 0: the text ends in ".0", or its fourth
+// part reads as 0 by the integer text rule ("192.168.1.00", "192.168.1.0x0").
+bool LastOctetIsZero(std::string_view value);
+
+// A new device address in the loopback block: the text begins with "127", or its
+// first part reads as 127 by the integer text rule ("0127.0.0.1").
+bool FirstOctetIs127(std::string_view value);
+
+// Whether the first three parts of the two lists are the same texts, position by
+// position, the PC's part read first. Throws EStringListError for the first part
+// either list lacks, up to the first pair that differs.
+bool SameAddressGroup(const FieldList& pcParts, const FieldList& deviceParts);
+
+} // namespace kelvra

@@ -1,0 +1,46 @@
+#include "core/AddressParts.h"
+#include "link/DeviceMessages.h"
+#include "link/KelvraDM.h"
+#include "link/Protocol.h"
+
+namespace kelvra {
+
+namespace {
+
+// Unlike the clock's result, the address's success text ends in a blank.
+constexpr std::string_view kAddressSetText = " olarak set edildi. ";
+// The commit's log line names no address.
+constexpr std::string_view kCommitCaption = " ";
+
+} // namespace
+
+void TFKelvraDM::SetAddressValue(const std::string& value, const std::string& prefix,
+                                 const std::string& caption, bool showResult) {
+    // Refused before the split, so a short address leaves the link state as it was.
+    AddressParts(value);
+    SplitFields(protocol::kDottedDelimiter, value, fieldList_);
+
+    for (std::size_t n = 1; n <= kAddressPartCount; ++n) {
+        const std::string part = fieldList_[static_cast<long long>(n - 1)];
+        SetDeviceValue(prefix + std::to_string(n) + std::string(protocol::kOctetMark), part,
+                       caption);
+    }
+    // Only an address whose every octet was taken is committed.
+    if (setTally_ == static_cast<std::int32_t>(kAddressPartCount)) {
+        SetDeviceValue(prefix + std::string(protocol::kCommitMark), "",
+                       std::string(kCommitCaption));
+    }
+    if (showResult) {
+        if (ContainsOK(lastResponse_) && setTally_ > 0) {
+            console_.showInformation(caption + " " + value + std::string(kAddressSetText));
+        } else {
+            console_.showInformation(caption + std::string(kSetFailedText));
+        }
+    }
+}
+
+std::string TFKelvraDM::GetLocalIpText() {
+    return hostNetwork_.localIpText();
+}
+
+} // namespace kelvra

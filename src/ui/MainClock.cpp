@@ -1,0 +1,14 @@
+#include "link/KelvraDM.h"
+#include "ui/Main.h"
+
+namespace kelvra {
+
+// The device clock from the PC clock, not from the date-time box.
+void TfrmMain::btnTarihSaatSetClick() {
+    if (FKelvraDM == nullptr) {
+        return;
+    }
+    FKelvraDM->SetDeviceClock();
+}
+
+} // namespace kelvra

@@ -1,0 +1,96 @@
+// Writing to the device from the real window, over the real endpoint and clock,
+// against the simulator on loopback, then reading it back with "Bilgileri Al".
+
+#include "e2e/support/SimProcess.h"
+#include "link/KelvraDM.h"
+#include "net/SystemClock.h"
+#include "net/UdpEndpoint.h"
+#include "support/FakeHostNetwork.h"
+#include "ui/Dialogs.h"
+#include "ui/Main.h"
+
+#include <QDate>
+#include <QPushButton>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace kelvra::e2e {
+namespace {
+
+using namespace kelvra::net;
+
+struct RecordedDialogs : Dialogs {
+    void information(QWidget*, const QString&, const QString& text) override {
+        informations << text;
+    }
+    void stop(QWidget*, const QString&, const QString& text) override { stops << text; }
+    QStringList informations;
+    QStringList stops;
+};
+
+// The window wired to the real ports, aimed at a fresh simulator.
+struct WindowOnSim {
+    WindowOnSim() {
+        window.attachDataModule(dm);
+        window.cihazIP->setText("127.0.0.1");
+        window.cihazPort->setText(QString::fromStdString(sim.portText()));
+    }
+    SimProcess sim;
+    UdpEndpoint endpoint;
+    SystemClock clock;
+    testing::FakeHostNetwork network; // the PC in 192.168.1.x
+    RecordedDialogs dialogs;
+    TfrmMain window{dialogs};
+    TFKelvraDM dm{endpoint, clock, window, network};
+};
+
+TEST(WritesOverUdp, LimitsAndClockAreReadBack) {
+    WindowOnSim w;
+    TfrmMain& f = w.window;
+    f.btnBaglan->click();
+    f.cbDolapIsiYuksek->setText("30");
+    f.cbDolapIsiDusuk->setText("-10");
+    f.btnDolapIsiSet->click();
+    f.cbKalibrasyonEksi->setText("-3");
+    f.btnKalibrasyonEksi->click();
+    f.btnTarihSaatSet->click();
+    ASSERT_TRUE(w.dialogs.stops.isEmpty()) << w.dialogs.stops.join('|').toStdString();
+    ASSERT_EQ(w.dialogs.informations.size(), 1);
+    EXPECT_TRUE(w.dialogs.informations[0].endsWith("   olarak set edildi."))
+        << w.dialogs.informations[0].toStdString();
+    EXPECT_TRUE(w.sim.waitForLine("calibration is now -3"));
+    EXPECT_TRUE(w.sim.waitForLine("clock is now"));
+
+    f.cbDolapIsiYuksek->clear();
+    f.cbDolapIsiDusuk->clear();
+    f.cbTarih->clear();
+    f.btnBilgileriAl->click();
+    EXPECT_TRUE(w.dialogs.stops.isEmpty()) << w.dialogs.stops.join('|').toStdString();
+    EXPECT_EQ(f.cbDolapIsiYuksek->text(), "30");
+    EXPECT_EQ(f.cbDolapIsiDusuk->text(), "-10");
+    // The device's clock now runs with the PC's.
+    EXPECT_EQ(f.cbTarih->text(), QDate::currentDate().toString("dd.MM.yyyy"));
+}
+
+TEST(WritesOverUdp, AppliedAddressesAreReadBack) {
+    WindowOnSim w;
+    TfrmMain& f = w.window;
+    f.yeniCihazIP->setText("192.168.1.201");
+    f.yeniAgGecidi->setText("255.255.0.0");
+    f.yeniVarsayilanAg->setText("10.1.2.3");
+    f.yeniDNS->setText("10.1.2.4");
+    f.btnCihazaUygula->click();
+    ASSERT_TRUE(w.dialogs.stops.isEmpty()) << w.dialogs.stops.join('|').toStdString();
+    EXPECT_EQ(w.dialogs.informations, QStringList{"Cihazın Enerjisini Kapatıp Tekrar Açınız."});
+    EXPECT_TRUE(w.sim.waitForLine("CI address is now 192.168.1.201"));
+
+    f.btnBilgileriAl->click();
+    EXPECT_TRUE(w.dialogs.stops.isEmpty()) << w.dialogs.stops.join('|').toStdString();
+    EXPECT_EQ(f.cIPMask->text(), "255.255.0.0");
+    EXPECT_EQ(f.CGateway->text(), "10.1.2.3");
+    EXPECT_EQ(f.cDNS->text(), "10.1.2.4");
+    EXPECT_EQ(f.yeniVarsayilanAg->text(), "10.1.2.3");
+}
+
+} // namespace
+} // namespace kelvra::e2e
