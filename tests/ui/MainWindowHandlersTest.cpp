@@ -43,7 +43,7 @@ struct LimitPress {
     const char* low;
     const char* lowText;
     const char* sent;
-    const char* stop;
+    std::string stop;
 };
 
 const LimitPress kLimitPresses[] = {
@@ -52,9 +52,9 @@ const LimitPress kLimitPresses[] = {
     {"humidity with a plus sign", "btnNem", "cbNemYuksek", "+7", "cbNemDusuk", "40",
      "CHHS+7F CHLS40F", ""},
     {"pressure, empty low box", "btnBasinc", "cbBasincYuksek", "1050", "cbBasincDusuk", "",
-     "CPHS1050F", "'' is not a valid integer value."},
+     "CPHS1050F", testing::ConvertMessage("") + "."},
     {"near, bad high box", "btnYakinIsi", "cbYakinIsiYuksek", "2.5", "cbYakinIsiDusuk", "1", "",
-     "'2.5' is not a valid integer value."},
+     testing::ConvertMessage("2.5") + "."},
     {"calibration minus box, negative", "btnKalibrasyonEksi", "cbKalibrasyonEksi", "-3", "-", "",
      "CFVS3FN", ""},
     {"calibration plus box", "btnKalibrasyonArti", "cbKalibrasyonArti", "3", "-", "", "CFVS3F", ""},
@@ -301,7 +301,7 @@ private slots:
         for (int i = 0; i < sent.size(); ++i) {
             QCOMPARE(LogLinesWithoutTime(w)[i], " " + sent[i] + " = OK");
         }
-        QCOMPARE(rig_->dialogs.stopTexts().join('|'), Utf8(p.stop));
+        QCOMPARE(rig_->dialogs.stopTexts().join('|'), QString::fromStdString(p.stop));
         QVERIFY(rig_->dialogs.informations.empty());
     }
 
