@@ -532,7 +532,7 @@ QWidget* TfrmMain::buildLogColumn() {
     btnTemizle->setFixedSize(120, 58);
 
     pnlUzak = Fixed(Panel(gbcihazdangelen, "pnlUzak"), 55, 37);
-    pnlUzak->hide(); // revealed from the bottom bar
+    pnlUzak->hide(); // nothing in the program shows it yet
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setContentsMargins(0, 4, 0, 0);

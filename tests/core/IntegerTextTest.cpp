@@ -49,6 +49,11 @@ TEST_P(StrToIntRejects, ThrowsWithTheWholeText) {
               testing::ConvertMessage(GetParam()));
 }
 
+// The one place that spells the message; every other test takes it from the type.
+TEST(ConvertErrorText, NamesTheWholeTextInQuotes) {
+    EXPECT_STREQ(EConvertError(" 12 ").what(), "' 12 ' is not a valid integer value");
+}
+
 INSTANTIATE_TEST_SUITE_P(EmptyOrIncomplete, StrToIntRejects,
                          ::testing::Values("", "   ", "+", " -", "$", "x", "X", "0x", "0X", "-$"));
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Errors.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -36,8 +38,7 @@ inline bool LeadingInt32(std::string_view input, std::int32_t& value) {
 
 // The message a conversion error for text carries, as what() shows it.
 inline bool IsConvertMessageFor(const char* what, std::string_view text) {
-    return std::strcmp(what,
-                       ("'" + std::string(text) + "' is not a valid integer value").c_str()) == 0;
+    return std::strcmp(what, EConvertError(text).what()) == 0;
 }
 
 // Two or more digits of 0-9 and A-F.

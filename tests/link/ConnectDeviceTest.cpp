@@ -106,8 +106,8 @@ TEST_P(BadPortTest, EndsBeforeAnythingIsSentAndKeepsTheState) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ports, BadPortTest,
-    ::testing::Values(std::tuple{"10001 ", "'10001 ' is not a valid integer value"},
-                      std::tuple{"port", "'port' is not a valid integer value"},
+    ::testing::Values(TextPair{"10001 ", ConvertMessage("10001 ")},
+                      TextPair{"port", ConvertMessage("port")},
                       std::tuple{"65536", "Port '65536' is out of range 0 to 65535"},
                       std::tuple{"-1", "Port '-1' is out of range 0 to 65535"}));
 

@@ -76,17 +76,17 @@ INSTANTIATE_TEST_SUITE_P(
                       std::tuple{"0.4.163.18.52.86.99", "00.04.A3.12.34.56"},
                       std::tuple{"0.4.1 63.18.52", "00.04.01.3F.12.34"},
                       std::tuple{"0.4.163.18.52", "error: List index out of bounds (5)"},
-                      std::tuple{"0.4.x.18.52.86", "error: 'x' is not a valid integer value"}));
+                      TextPair{"0.4.x.18.52.86", "error: " + ConvertMessage("x")}));
 
 // Pairs of characters; missing pairs are empty pieces, and a leading empty piece
 // adds no dot.
-INSTANTIATE_TEST_SUITE_P(
-    Undotted, FormatMacTest,
-    ::testing::Values(std::tuple{"4A4B4C4D4E4F", "J.K.L.M.N.O"},
-                      std::tuple{"4A4B4C4D4E4F50", "J.K.L.M.N.O"}, std::tuple{"4A", "J....."},
-                      std::tuple{"4A4B4", "J.K...."}, std::tuple{"", ""},
-                      std::tuple{"004A", std::string("\0", 1) + ".J...."},
-                      std::tuple{"4A4G", "error: '$4G' is not a valid integer value"}));
+INSTANTIATE_TEST_SUITE_P(Undotted, FormatMacTest,
+                         ::testing::Values(std::tuple{"4A4B4C4D4E4F", "J.K.L.M.N.O"},
+                                           std::tuple{"4A4B4C4D4E4F50", "J.K.L.M.N.O"},
+                                           std::tuple{"4A", "J....."},
+                                           std::tuple{"4A4B4", "J.K...."}, std::tuple{"", ""},
+                                           std::tuple{"004A", std::string("\0", 1) + ".J...."},
+                                           TextPair{"4A4G", "error: " + ConvertMessage("$4G")}));
 
 } // namespace
 } // namespace kelvra::testing

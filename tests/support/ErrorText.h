@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Errors.h"
+
 #include <exception>
 #include <string>
 
@@ -15,9 +17,10 @@ template <class E = std::exception, class Call> std::string ErrorText(Call&& cal
     return "(no error)";
 }
 
-// The conversion error's exact message for text, as what() shows it.
+// The conversion error's message for text, as what() shows it; the core suite pins
+// its spelling once.
 inline std::string ConvertMessage(const std::string& text) {
-    return ("'" + text + "' is not a valid integer value").c_str();
+    return EConvertError(text).what();
 }
 
 } // namespace kelvra::testing

@@ -1,5 +1,6 @@
 #include "UiSuites.h"
 #include "WindowRig.h"
+#include "support/ErrorText.h"
 #include "support/FakeDevice.h"
 #include "ui/StopBoxText.h"
 #include "ui/WaitCursor.h"
@@ -22,11 +23,11 @@ struct Failure {
     const char* name;
     const char* port;
     const char* failSend;
-    const char* stop;
+    std::string stop;
 };
 
 const Failure kFailures[] = {
-    {"trailing blank in the port", "10001 ", "", "'10001 ' is not a valid integer value."},
+    {"trailing blank in the port", "10001 ", "", testing::ConvertMessage("10001 ") + "."},
     {"socket error at the send", "10001", "Socket Error # 10065\r\nNo route to host",
      "Socket Error # 10065\r\nNo route to host."},
     {"message ending in a full stop", "10001", "Host not found.", "Host not found."},
@@ -42,7 +43,7 @@ struct LimitPress {
     const char* low;
     const char* lowText;
     const char* sent;
-    const char* stop;
+    std::string stop;
 };
 
 const LimitPress kLimitPresses[] = {
@@ -51,9 +52,9 @@ const LimitPress kLimitPresses[] = {
     {"humidity with a plus sign", "btnNem", "cbNemYuksek", "+7", "cbNemDusuk", "40",
      "CHHS+7F CHLS40F", ""},
     {"pressure, empty low box", "btnBasinc", "cbBasincYuksek", "1050", "cbBasincDusuk", "",
-     "CPHS1050F", "'' is not a valid integer value."},
+     "CPHS1050F", testing::ConvertMessage("") + "."},
     {"near, bad high box", "btnYakinIsi", "cbYakinIsiYuksek", "2.5", "cbYakinIsiDusuk", "1", "",
-     "'2.5' is not a valid integer value."},
+     testing::ConvertMessage("2.5") + "."},
     {"calibration minus box, negative", "btnKalibrasyonEksi", "cbKalibrasyonEksi", "-3", "-", "",
      "CFVS3FN", ""},
     {"calibration plus box", "btnKalibrasyonArti", "cbKalibrasyonArti", "3", "-", "", "CFVS3F", ""},
@@ -182,7 +183,7 @@ private slots:
         QCOMPARE(rig_->dialogs.stops.size(), std::size_t{1});
         const RecordingDialogs::Box& box = rig_->dialogs.stops.front();
         QCOMPARE(box.title, QStringLiteral("KELVRA  WIZARD - PALVANE"));
-        QCOMPARE(box.text, QString(f.stop));
+        QCOMPARE(box.text, QString::fromStdString(f.stop));
         // The cursor is back before the box opens, and stays back.
         QVERIFY(!box.waitCursorShown);
         QVERIFY(QApplication::overrideCursor() == nullptr);
@@ -300,7 +301,7 @@ private slots:
         for (int i = 0; i < sent.size(); ++i) {
             QCOMPARE(LogLinesWithoutTime(w)[i], " " + sent[i] + " = OK");
         }
-        QCOMPARE(rig_->dialogs.stopTexts().join('|'), Utf8(p.stop));
+        QCOMPARE(rig_->dialogs.stopTexts().join('|'), QString::fromStdString(p.stop));
         QVERIFY(rig_->dialogs.informations.empty());
     }
 

@@ -2,6 +2,7 @@
 
 #include "UiSuites.h"
 #include "WindowRig.h"
+#include "support/ErrorText.h"
 #include "support/FakeDevice.h"
 
 #include <QPlainTextEdit>
@@ -171,7 +172,7 @@ private slots:
         auto* box = r.window.findChild<TCaptionedEdit*>(o.box);
         QVERIFY(box != nullptr);
         box->setText("before");
-        // The PC's address parts, as start-up leaves them, must never show as values.
+        // The parts of an earlier split of the PC's address must never show as values.
         r.dm.SplitFields('.', "192.168.1.10", r.dm.Fields());
         r.press();
         QCOMPARE(box->text(), QString(o.shown));
@@ -182,7 +183,8 @@ private slots:
         Readout r(FakeDevice::answeringReadout());
         r.window.cihazPort->setText("10001 ");
         r.press();
-        QCOMPARE(r.dialogs.stopTexts(), QStringList{"'10001 ' is not a valid integer value."});
+        QCOMPARE(r.dialogs.stopTexts(),
+                 QStringList{QString::fromStdString(testing::ConvertMessage("10001 ") + ".")});
         QVERIFY(r.endpoint.sent().empty());
         QVERIFY(r.window.mmo->toPlainText().isEmpty());
         QVERIFY(r.window.EDTCIHAZID->text().isEmpty());

@@ -41,7 +41,7 @@ std::optional<long long> Digits(std::string_view text) {
 }
 
 // "<digits>F", "+<digits>F", "-0F" or "<digits>FN" (the magnitude of a negative
-// value), as the tool writes a value.
+// value), as the data module's limit messages carry a value.
 std::optional<long long> SignedValue(std::string_view text) {
     if (text.size() >= 2 && text.substr(text.size() - 2) == "FN") {
         const auto magnitude = Digits(text.substr(0, text.size() - 2));
