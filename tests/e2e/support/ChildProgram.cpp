@@ -1,15 +1,14 @@
 #include "e2e/support/ChildProgram.h"
 
+#include "e2e/support/Spawn.h"
+
 #include <cerrno>
 #include <chrono>
 #include <poll.h>
-#include <spawn.h>
 #include <stdexcept>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace kelvra::e2e {
 
@@ -21,26 +20,12 @@ ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& a
     }
     std::vector<std::string> words{path};
     words.insert(words.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
-    for (int end : {out[0], out[1], err[0], err[1]}) {
-        posix_spawn_file_actions_addclose(&actions, end);
-    }
     const auto start = std::chrono::steady_clock::now();
-    pid_t pid = -1;
-    const int spawned = ::posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    const pid_t pid =
+        Spawn(path, std::move(words), out[1], err[1], {out[0], out[1], err[0], err[1]});
     ::close(out[1]);
     ::close(err[1]);
-    if (spawned != 0) {
+    if (pid == -1) {
         ::close(out[0]);
         ::close(err[0]);
         throw std::runtime_error("cannot start " + path);

@@ -1,14 +1,13 @@
 #include "e2e/support/SimProcess.h"
 
+#include "e2e/support/Spawn.h"
+
 #include <chrono>
 #include <csignal>
 #include <poll.h>
-#include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace kelvra::e2e {
 
@@ -27,26 +26,10 @@ SimProcess::SimProcess(std::vector<std::string> switches, const std::string& bin
     std::vector<std::string> words{KELVRA_SIM_PATH, "--bind", bindAddress, "--port",
                                    std::to_string(port)};
     words.insert(words.end(), switches.begin(), switches.end());
-    std::vector<char*> argv;
-    for (std::string& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
-    const int spawned =
-        ::posix_spawn(&pid_, KELVRA_SIM_PATH, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    pid_ = Spawn(KELVRA_SIM_PATH, std::move(words), pipeEnds[1], -1, {pipeEnds[0], pipeEnds[1]});
     ::close(pipeEnds[1]);
     output_ = pipeEnds[0];
-    if (spawned != 0) {
-        pid_ = -1;
-    }
-    if (spawned != 0 || !waitForLine(std::string(kListening), 5000)) {
+    if (pid_ == -1 || !waitForLine(std::string(kListening), 5000)) {
         stop();
         throw std::runtime_error("kelvra-sim did not start listening");
     }

@@ -1,14 +1,7 @@
 // "Bilgileri Al" in the real window, over the real endpoint and clock, against the
 // simulator on loopback.
 
-#include "e2e/support/SimProcess.h"
-#include "link/KelvraDM.h"
-#include "net/SystemClock.h"
-#include "net/UdpEndpoint.h"
-#include "support/FakeConsole.h"
-#include "support/FakeHostNetwork.h"
-#include "ui/Dialogs.h"
-#include "ui/Main.h"
+#include "WindowOnSim.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -23,17 +16,6 @@
 
 namespace kelvra::e2e {
 namespace {
-
-using namespace kelvra::net;
-
-struct RecordedDialogs : Dialogs {
-    void information(QWidget*, const QString&, const QString& text) override {
-        informations << text;
-    }
-    void stop(QWidget*, const QString&, const QString& text) override { stops << text; }
-    QStringList informations;
-    QStringList stops;
-};
 
 // Calls back on every paint of the watched widget.
 struct PaintWatch : QObject {
@@ -54,18 +36,10 @@ int LogLineCount(const TfrmMain& window) {
 }
 
 TEST(ReadoutOverUdp, FillsEveryBoxFromTheDevice) {
-    SimProcess sim;
-    UdpEndpoint endpoint;
-    SystemClock clock;
-    testing::FakeHostNetwork network;
-    RecordedDialogs dialogs;
-    TfrmMain window{dialogs};
-    TFKelvraDM dm{endpoint, clock, window, network};
-    window.attachDataModule(dm);
-    endpoint.setWaitListener(&window);
-    clock.setWaitListener(&window);
-    window.cihazIP->setText("127.0.0.1");
-    window.cihazPort->setText(QString::fromStdString(sim.portText()));
+    WindowOnSim rig;
+    TfrmMain& window = rig.window;
+    const RecordedDialogs& dialogs = rig.dialogs;
+    const SimProcess& sim = rig.sim;
     window.btnBilgileriAl->click();
 
     EXPECT_TRUE(dialogs.stops.isEmpty()) << dialogs.stops.join('|').toStdString();
@@ -96,18 +70,9 @@ TEST(ReadoutOverUdp, FillsEveryBoxFromTheDevice) {
 // Against a device that answers each command 100 ms late, the log shows each line
 // as it comes, and the window follows a resize, while the readout still runs.
 TEST(ReadoutOverUdp, PaintsEachLogLineWhileTheReadoutRuns) {
-    SimProcess sim({"--late-ms", "100"});
-    UdpEndpoint endpoint;
-    SystemClock clock;
-    testing::FakeHostNetwork network;
-    RecordedDialogs dialogs;
-    TfrmMain window{dialogs};
-    TFKelvraDM dm{endpoint, clock, window, network};
-    window.attachDataModule(dm);
-    endpoint.setWaitListener(&window);
-    clock.setWaitListener(&window);
-    window.cihazIP->setText("127.0.0.1");
-    window.cihazPort->setText(QString::fromStdString(sim.portText()));
+    WindowOnSim rig({"--late-ms", "100"});
+    TfrmMain& window = rig.window;
+    const RecordedDialogs& dialogs = rig.dialogs;
     window.show();
     QElapsedTimer shown;
     shown.start();

@@ -1,13 +1,7 @@
 // Writing to the device from the real window, over the real endpoint and clock,
 // against the simulator on loopback, then reading it back with "Bilgileri Al".
 
-#include "e2e/support/SimProcess.h"
-#include "link/KelvraDM.h"
-#include "net/SystemClock.h"
-#include "net/UdpEndpoint.h"
-#include "support/FakeHostNetwork.h"
-#include "ui/Dialogs.h"
-#include "ui/Main.h"
+#include "WindowOnSim.h"
 
 #include <QDate>
 #include <QPushButton>
@@ -16,33 +10,6 @@
 
 namespace kelvra::e2e {
 namespace {
-
-using namespace kelvra::net;
-
-struct RecordedDialogs : Dialogs {
-    void information(QWidget*, const QString&, const QString& text) override {
-        informations << text;
-    }
-    void stop(QWidget*, const QString&, const QString& text) override { stops << text; }
-    QStringList informations;
-    QStringList stops;
-};
-
-// The window wired to the real ports, aimed at a fresh simulator.
-struct WindowOnSim {
-    WindowOnSim() {
-        window.attachDataModule(dm);
-        window.cihazIP->setText("127.0.0.1");
-        window.cihazPort->setText(QString::fromStdString(sim.portText()));
-    }
-    SimProcess sim;
-    UdpEndpoint endpoint;
-    SystemClock clock;
-    testing::FakeHostNetwork network; // the PC in 192.168.1.x
-    RecordedDialogs dialogs;
-    TfrmMain window{dialogs};
-    TFKelvraDM dm{endpoint, clock, window, network};
-};
 
 TEST(WritesOverUdp, LimitsAndClockAreReadBack) {
     WindowOnSim w;

@@ -1,0 +1,46 @@
+#pragma once
+
+// The real window wired as the program wires it (real endpoint and clock, the
+// window as their wait listener), aimed at a fresh simulator on loopback.
+
+#include "e2e/support/SimProcess.h"
+#include "link/KelvraDM.h"
+#include "net/SystemClock.h"
+#include "net/UdpEndpoint.h"
+#include "support/FakeHostNetwork.h"
+#include "ui/Dialogs.h"
+#include "ui/Main.h"
+
+#include <QStringList>
+#include <string>
+#include <vector>
+
+namespace kelvra::e2e {
+
+struct RecordedDialogs : Dialogs {
+    void information(QWidget*, const QString&, const QString& text) override {
+        informations << text;
+    }
+    void stop(QWidget*, const QString&, const QString& text) override { stops << text; }
+    QStringList informations;
+    QStringList stops;
+};
+
+struct WindowOnSim {
+    explicit WindowOnSim(std::vector<std::string> simSwitches = {}) : sim(std::move(simSwitches)) {
+        window.attachDataModule(dm);
+        endpoint.setWaitListener(&window);
+        clock.setWaitListener(&window);
+        window.cihazIP->setText("127.0.0.1");
+        window.cihazPort->setText(QString::fromStdString(sim.portText()));
+    }
+    SimProcess sim;
+    net::UdpEndpoint endpoint;
+    net::SystemClock clock;
+    testing::FakeHostNetwork network; // the PC in 192.168.1.x
+    RecordedDialogs dialogs;
+    TfrmMain window{dialogs};
+    TFKelvraDM dm{endpoint, clock, window, network};
+};
+
+} // namespace kelvra::e2e
