@@ -87,12 +87,21 @@ private:
     CaptionBinding binding_;
 };
 
-// A single-line text box with a caption.
+// A single-line text box with a caption. A text wider than the box is also its
+// tool-tip, so that it can be read whole without scrolling through it.
 class TCaptionedEdit : public QLineEdit, public CaptionedBox {
     Q_OBJECT
 
 public:
     explicit TCaptionedEdit(QWidget* parent = nullptr);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    bool textFits() const;
+    void showWholeTextWhenWider();
 };
 
 // A read-only date and time box with a caption and a calendar drop-down. It shows
