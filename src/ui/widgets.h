@@ -1,8 +1,9 @@
 #pragma once
 
 // Boxes that carry their own caption label. The caption is a sibling of the box
-// (same parent), so the box's accessible name is the caption's text, and it
-// follows the box wherever it is moved, shown, hidden or disabled.
+// (same parent), so the caption's text is the box's accessible name unless the box
+// is given one of its own, and it follows the box wherever it is moved, shown,
+// hidden or disabled.
 
 #include <QDateTimeEdit>
 #include <QLabel>
