@@ -1,5 +1,7 @@
 // The window's form: every container, field, caption, initial text and button.
 
+#include "link/Operations.h"
+#include "link/Protocol.h"
 #include "ui/Accessibility.h"
 #include "ui/Main.h"
 
@@ -106,6 +108,9 @@ QGroupBox#cxGroupBox1 { margin-top: 0px; padding-top: 0px; }
 QFrame#pnlSaatTarih { border: 1px solid #a9adb3; border-radius: 3px; }
 )";
 
+// The address boxes' captions and the port's first text are the link's own, so the
+// window and the command line name them alike. Each is a string literal, so its
+// data() ends in a NUL.
 struct FieldSpec {
     TCaptionedEdit* TfrmMain::*member;
     const char* name;
@@ -375,17 +380,20 @@ QWidget* TfrmMain::buildLeftColumn() {
              {&TfrmMain::cihazIP, "cihazIP", "Cihaz IP Adresi", 120, 90, "192.168.1.200", false},
              connection.boxLeft, connection.row(0));
     AddField(*this, gbCBaglanti,
-             {&TfrmMain::cihazPort, "cihazPort", "Cihaz Port Adresi", 120, 90, "10001", false},
+             {&TfrmMain::cihazPort, "cihazPort", "Cihaz Port Adresi", 120, 90,
+              protocol::kDefaultPortText.data(), false},
              connection.boxLeft, connection.row(1));
 
     const RowGrid toWrite{wideBoxLeft, kTitledFirstRow, 23};
     const FieldSpec writeFields[] = {
-        {&TfrmMain::yeniCihazIP, "yeniCihazIP", "Yeni IP Adresi", 120, 90, "192.168.1.200", false},
-        {&TfrmMain::yeniAgGecidi, "yeniAgGecidi", "Alt Ağ Maskesi", 120, 90, "255.255.255.0",
-         false},
-        {&TfrmMain::yeniVarsayilanAg, "yeniVarsayilanAg", "Varsayılan Ağ Geçidi", 120, 90,
+        {&TfrmMain::yeniCihazIP, "yeniCihazIP", kDeviceAddressKind.caption.data(), 120, 90,
+         "192.168.1.200", false},
+        {&TfrmMain::yeniAgGecidi, "yeniAgGecidi", kSubnetMaskKind.caption.data(), 120, 90,
+         "255.255.255.0", false},
+        {&TfrmMain::yeniVarsayilanAg, "yeniVarsayilanAg", kGatewayKind.caption.data(), 120, 90,
          "192.168.1.1", false},
-        {&TfrmMain::yeniDNS, "yeniDNS", "DNS", 120, 90, "192.168.1.1", false},
+        {&TfrmMain::yeniDNS, "yeniDNS", kDnsServerKind.caption.data(), 120, 90, "192.168.1.1",
+         false},
     };
     QToolButton* TfrmMain::*const writeButtons[] = {&TfrmMain::btnYeniIP, &TfrmMain::btnAltAg,
                                                     &TfrmMain::btnVarsayilanAg, &TfrmMain::btnDNS};
@@ -412,7 +420,8 @@ QWidget* TfrmMain::buildLeftColumn() {
 
     TCaptionedEdit* remote =
         AddField(*this, gbUzak,
-                 {&TfrmMain::UzakIP, "UzakIP", "Modem IP Adresi", 120, 91, "192.168.1.1", false},
+                 {&TfrmMain::UzakIP, "UzakIP", kServerAddressKind.caption.data(), 120, 91,
+                  "192.168.1.1", false},
                  wideBoxLeft, kTitledFirstRow + 3);
     BTNServerIP = ArrowButton(gbUzak, "BTNServerIP", remote, "Modem IP Adresini");
     return pnlsol;
