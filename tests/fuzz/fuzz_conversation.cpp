@@ -469,7 +469,8 @@ private:
         }
         command += static_cast<char>('1' + input_.byte() % 4);
         command += 'S';
-        dm_.SetDeviceValue(command, input_.text(8), std::string(caption));
+        // Only checked octets reach a setting: SetAddressValue refuses anything else.
+        dm_.SetDeviceValue(command, std::to_string(input_.byte()), std::string(caption));
     }
 
     std::string portText() {
