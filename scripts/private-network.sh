@@ -1,8 +1,8 @@
-# Sourced by the scripts that start the program, the simulator or wine. They run
+# Sourced by the scripts that start the program, the simulator or wine, to run
 # them in network, process and mount namespaces of their own: nothing sent there
 # reaches this machine's network, and nothing started there outlives the script.
-# A script calls in_private_network with itself and --inside, and its --inside
-# part builds the rest with the functions below.
+# A script calls in_private_network with itself and --inside; its --inside part
+# sets up the rest with the functions below.
 
 # in_private_network COMMAND [ARGUMENT...]: runs COMMAND with loopback up as the
 # first process of fresh namespaces (in a user namespace of its own when not
@@ -63,8 +63,8 @@ watch_windows() {
 }
 
 # wait_for_window PID TITLE SECONDS: waits until the first top-level window
-# mapped after the last call is TITLE and prints its id and the time it was
-# mapped (microseconds since the epoch). Fails with the reason when another
+# mapped after the last call is TITLE and prints its id and the time the watcher
+# reported it (microseconds since the epoch). Fails with the reason when another
 # window comes first, process PID ends first, or SECONDS pass.
 wait_for_window() {
     local pid=$1 title=$2 deadline=$((SECONDS + $3)) line mapped=0 shown window
