@@ -5,6 +5,7 @@
 
 #include "RowName.h"
 #include "cli/ScriptConsole.h"
+#include "cli/SiteRun.h"
 #include "link/KelvraDM.h"
 #include "support/FakeDevice.h"
 #include "support/FakeHostNetwork.h"
@@ -254,6 +255,29 @@ TEST_F(DeviceRunTest, ReadHandsOverEveryValueByField) {
     EXPECT_EQ(outcome.values[10].second, "12601");
     EXPECT_EQ(outcome.values[20].second, "v13");
     EXPECT_EQ(outcome.values[22].second, "8080");
+}
+
+// A scan asks each address for the handshake and, only when answered, the identity.
+TEST_F(DeviceRunTest, ScanHostReadsTheIdentityOfAnAnsweringAddressOnly) {
+    endpoint.setResponder(Make(Device::Silent).responder());
+    EXPECT_FALSE(ScanHost(dm, device));
+    EXPECT_EQ(endpoint.sentTexts(), Texts{"COK"});
+
+    endpoint.setResponder(Make(Device::Answering).responder());
+    const auto found = ScanHost(dm, device);
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(found->succeeded);
+    EXPECT_EQ(found->values, (std::vector<std::pair<ReadoutField, std::string>>{
+                                 {ReadoutField::IdentityRecord, "KLV-2000|FW2.3|SN4711"},
+                                 {ReadoutField::Identity, "KLV-2000"},
+                                 {ReadoutField::Address, "192.168.1.200"}}));
+    EXPECT_EQ(endpoint.sentTexts(), (Texts{"COK", "COK", "CAS"}));
+
+    endpoint.setResponder(Make(Device::SilentAfterHandshake).responder());
+    const auto mute = ScanHost(dm, device);
+    ASSERT_TRUE(mute);
+    EXPECT_FALSE(mute->succeeded);
+    EXPECT_EQ(mute->reason, "no reply to CAS");
 }
 
 } // namespace
