@@ -50,7 +50,8 @@ pressure_low, cabinet_high, cabinet_low, near_high, near_low, server,
 server_port. clock_offset_s is the device's clock minus this PC's when the
 settings record came in, in whole seconds, empty when the device's time or date
 cannot be read. With --json each line is an object with "device", "result"
-("ok" or "failed"), "reason" when there is one and, for read, "values" by name.
+("ok" or "failed", or "differs" below), "reason" when there is one and, for read,
+"values" by name.
 
 Standard error gets the exchange log, every line with its time stamp, as the
 window shows it; with several devices each line begins with [HOST:PORT].
@@ -68,8 +69,9 @@ network or broadcast address) at the same time, up to 1024 at once, and reads
 the identity of each host that answers. It prints one line per data logger found
 once all are done, in the order of their addresses, with identity_record,
 identity and address (with --json an object as read prints it); the exchange log
-shows only the loggers found. It takes about one unanswered handshake and one
-identity read, 3.5 s, whatever the size of the network.
+shows only the loggers found, and the error of an address that could not be
+reached. Whatever the size of the network it takes about
+3 s, less than one unanswered handshake and one identity read (3.5 s).
 
 Settings:
 A settings file is what read --json prints, one object per device and line, so a
