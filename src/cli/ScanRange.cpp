@@ -9,8 +9,8 @@ namespace kelvra::cli {
 
 namespace {
 
-unsigned MaskOf(int prefix) {
-    return prefix == 0 ? 0U : ~0U << (32 - prefix);
+std::uint32_t MaskOf(int prefix) {
+    return prefix == 0 ? 0U : ~std::uint32_t{0} << (32 - prefix);
 }
 
 } // namespace
@@ -43,10 +43,10 @@ ScanRange ParseScanRange(std::string_view text) {
 }
 
 std::vector<std::string> HostAddresses(const ScanRange& range) {
-    const unsigned size = ~MaskOf(range.prefix) + 1U;
+    const std::uint32_t size = ~MaskOf(range.prefix) + 1U;
     std::vector<std::string> hosts;
-    for (unsigned host = 1; host + 1 < size; ++host) {
-        const unsigned address = range.network + host;
+    for (std::uint32_t host = 1; host + 1 < size; ++host) {
+        const std::uint32_t address = range.network + host;
         hosts.push_back(FormatIpv4(
             {static_cast<std::uint8_t>(address >> 24), static_cast<std::uint8_t>(address >> 16),
              static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address)}));

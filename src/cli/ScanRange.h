@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,7 +11,7 @@ namespace kelvra::cli {
 // stands for the network.
 struct ScanRange {
     std::string text; // as given
-    unsigned network = 0;
+    std::uint32_t network = 0;
     int prefix = 0;
     bool operator==(const ScanRange&) const = default;
 };
