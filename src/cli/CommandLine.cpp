@@ -1,13 +1,12 @@
 #include "cli/CommandLine.h"
 
 #include "cli/UsageError.h"
-#include "core/AddressParts.h"
-#include "core/Errors.h"
-#include "core/IntegerText.h"
+#include "cli/ValueChecks.h"
 #include "link/Operations.h"
 #include "link/Protocol.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace kelvra::cli {
@@ -21,13 +20,16 @@ struct CommandForm {
     std::string_view arguments; // as the usage names them
 };
 
-constexpr std::array<CommandForm, 6> kCommands{{
+constexpr std::array<CommandForm, 9> kCommands{{
     {"connect", CommandKind::Connect, 0, ""},
     {"read", CommandKind::Read, 0, ""},
     {"set-limit", CommandKind::SetLimit, 3, "QUANTITY HIGH LOW"},
     {"set-calibration", CommandKind::SetCalibration, 1, "VALUE"},
     {"set-clock", CommandKind::SetClock, 0, ""},
     {"set-address", CommandKind::SetAddress, 2, "KIND ADDRESS"},
+    {"scan", CommandKind::Scan, 1, "NETWORK/PREFIX"},
+    {"diff", CommandKind::Diff, 1, "FILE"},
+    {"restore", CommandKind::Restore, 1, "FILE"},
 }};
 
 template <typename Table> std::string Names(const Table& table) {
@@ -46,35 +48,6 @@ const auto& Find(const Table& table, const std::string& name, std::string_view w
         }
     }
     throw UsageError("unknown " + std::string(what) + " '" + name + "' (" + Names(table) + ")");
-}
-
-// The integer text rule, as the limit buttons apply it; its error is a usage error.
-void RequireInteger(const std::string& text) {
-    try {
-        StrToInt(text);
-    } catch (const EConvertError& error) {
-        throw UsageError(error.what());
-    }
-}
-
-// An address the link would refuse, or that would cut the device off its network,
-// is refused before anything is sent.
-void RequireAddress(const std::string& value, const AddressKind& kind) {
-    const bool isDeviceAddress = kind.prefix == protocol::kDeviceAddress;
-    try {
-        ProgrammableAddressParts(value, kind.caption);
-    } catch (const EStringListError& error) {
-        throw UsageError("'" + value + "' is not an address of four dotted parts (" + error.what() +
-                         ")");
-    } catch (const EAddressError&) {
-        throw UsageError("'" + value + "' is not an address of four parts of 0 to 255");
-    }
-    if (isDeviceAddress && LastOctetIsZero(value)) {
-        throw UsageError("'" + value + "' cannot be a device address: its last part is 0");
-    }
-    if (isDeviceAddress && FirstOctetIs127(value)) {
-        throw UsageError("'" + value + "' cannot be a device address: it begins with 127");
-    }
 }
 
 Command MakeCommand(const std::string& name, const std::vector<std::string>& arguments) {
@@ -105,6 +78,13 @@ Command MakeCommand(const std::string& name, const std::vector<std::string>& arg
         command.address = {arguments[1], std::string(kind.prefix), std::string(kind.caption)};
         break;
     }
+    case CommandKind::Scan:
+        command.range = ParseScanRange(arguments[0]);
+        break;
+    case CommandKind::Diff:
+    case CommandKind::Restore:
+        command.settingsFile = arguments[0];
+        break;
     case CommandKind::Connect:
     case CommandKind::Read:
     case CommandKind::SetClock:
@@ -143,9 +123,19 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     }
 
     std::vector<std::string> words; // the command and its arguments
+    std::optional<std::string> port;
+    bool withNetwork = false;
+    bool withClock = false;
     for (std::size_t at = 0; at < arguments.size(); ++at) {
         const std::string& argument = arguments[at];
-        if (IsOption(argument, "--device")) {
+        if (IsOption(argument, "--port")) {
+            port = OptionValue(arguments, at, "--port");
+            RequirePort(*port);
+        } else if (argument == "--with-network") {
+            withNetwork = true;
+        } else if (argument == "--with-clock") {
+            withClock = true;
+        } else if (IsOption(argument, "--device")) {
             const std::string value = OptionValue(arguments, at, "--device");
             ParseDeviceTarget(value);
             line.sources.push_back({false, value});
@@ -163,7 +153,22 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         throw UsageError("no command given (see --help)");
     }
     line.command = MakeCommand(words.front(), {words.begin() + 1, words.end()});
-    if (line.sources.empty()) {
+    const CommandKind kind = line.command.kind;
+    if (port && kind != CommandKind::Scan) {
+        throw UsageError("--port is for scan only; give a device's port as HOST:PORT");
+    }
+    if ((withNetwork || withClock) && kind != CommandKind::Restore) {
+        throw UsageError(std::string(withNetwork ? "--with-network" : "--with-clock") +
+                         " is for restore only");
+    }
+    line.command.portText = port.value_or(line.command.portText);
+    line.command.withNetwork = withNetwork;
+    line.command.withClock = withClock;
+    if (kind == CommandKind::Scan && !line.sources.empty()) {
+        throw UsageError("scan finds the devices itself: it takes no --device or --devices");
+    }
+    if (line.sources.empty() && kind != CommandKind::Scan && kind != CommandKind::Diff &&
+        kind != CommandKind::Restore) {
         throw UsageError("no device given: use --device HOST[:PORT] or --devices FILE");
     }
     return line;

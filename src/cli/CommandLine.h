@@ -1,14 +1,27 @@
 #pragma once
 
 #include "cli/DeviceList.h"
+#include "cli/ScanRange.h"
+#include "cli/SettingsFile.h"
 #include "link/Operations.h"
+#include "link/Protocol.h"
 
 #include <string>
 #include <vector>
 
 namespace kelvra::cli {
 
-enum class CommandKind { Connect, Read, SetLimit, SetCalibration, SetClock, SetAddress };
+enum class CommandKind {
+    Connect,
+    Read,
+    SetLimit,
+    SetCalibration,
+    SetClock,
+    SetAddress,
+    Scan,
+    Diff,
+    Restore,
+};
 
 // One address with the prefix of its commands and the caption of its box.
 struct AddressSetting {
@@ -22,6 +35,13 @@ struct Command {
     CommandKind kind = CommandKind::Connect;
     std::vector<LimitSetting> limits; // set-limit: high then low; set-calibration: one
     AddressSetting address;           // set-address
+    ScanRange range;                  // scan
+    std::string portText{protocol::kDefaultPortText}; // scan: asked of every host
+    std::string settingsFile;                         // diff, restore
+    bool withNetwork = false;                         // restore: mask, gateway, DNS too
+    bool withClock = false;                           // restore: the clock from this PC
+    // diff, restore: what the settings file holds, read before anything is sent.
+    std::vector<DeviceSettings> settings;
 };
 
 // Where devices come from, in the order given.
@@ -41,7 +61,9 @@ struct CommandLine {
 // Reads the arguments after the program name. Options start with "--" wherever
 // they stand, so a negative value such as -5 is an argument. Every value is
 // checked here, so a command line that would fail on one device fails before
-// anything is sent. Throws UsageError.
+// anything is sent; only a settings file is read later. scan takes no devices,
+// diff and restore may take them from the settings file, every other command
+// needs them. Throws UsageError.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 } // namespace kelvra::cli

@@ -37,16 +37,20 @@ DeviceTarget ParseDeviceTarget(std::string_view text) {
         })) {
         throw UsageError("'" + std::string(text) + "' is not a device (HOST or HOST:PORT)");
     }
+    RequirePort(device.portText);
+    return device;
+}
+
+void RequirePort(const std::string& text) {
     std::int32_t port = 0;
     try {
-        port = StrToInt(device.portText);
+        port = StrToInt(text);
     } catch (const EConvertError& error) {
         throw UsageError(error.what());
     }
     if (!protocol::IsUdpPort(port)) {
-        throw UsageError(EPortRangeError(device.portText).what());
+        throw UsageError(EPortRangeError(text).what());
     }
-    return device;
 }
 
 std::vector<DeviceTarget> ParseDeviceList(std::string_view contents, const std::string& fileName) {

@@ -16,10 +16,12 @@ struct DeviceTarget {
     bool operator==(const DeviceTarget&) const = default;
 };
 
-// "HOST" or "HOST:PORT" (the device's default port); the port by the integer text
-// rule and the link's port range rule. Throws
-// UsageError.
+// "HOST" or "HOST:PORT" (the device's default port); the port by RequirePort.
+// Throws UsageError.
 DeviceTarget ParseDeviceTarget(std::string_view text);
+
+// A port by the integer text rule and the link's port range rule. Throws UsageError.
+void RequirePort(const std::string& text);
 
 // The contents of a device file: one HOST[:PORT] per line, blank lines skipped,
 // "#" starting a comment. fileName only names the file in errors. Throws UsageError

@@ -8,6 +8,14 @@
 
 namespace kelvra::cli {
 
+// A setting whose value on the device is not the settings file's.
+struct Difference {
+    ReadoutField field;
+    std::string deviceValue;
+    std::string fileValue;
+    bool operator==(const Difference&) const = default;
+};
+
 // What one device's run came to.
 struct DeviceOutcome {
     std::string device; // HOST:PORT
@@ -16,6 +24,8 @@ struct DeviceOutcome {
     std::string reason;
     // The values a readout handed over, in the order they came.
     std::vector<std::pair<ReadoutField, std::string>> values;
+    // diff and restore: the settings that differ from the file.
+    std::vector<Difference> differences = {};
 };
 
 inline constexpr std::string_view kNotAnswering = "not answering";

@@ -1,5 +1,6 @@
 #include "cli/DeviceRun.h"
 
+#include "cli/SiteRun.h"
 #include "link/DeviceReadout.h"
 #include "link/KelvraDM.h"
 
@@ -37,6 +38,9 @@ WriteOutcome Write(TFKelvraDM& dm, const Command& command) {
                                   command.address.caption, false);
     case CommandKind::Connect:
     case CommandKind::Read:
+    case CommandKind::Scan:
+    case CommandKind::Diff:
+    case CommandKind::Restore:
         break;
     }
     return {true, {}};
@@ -46,6 +50,14 @@ void Run(TFKelvraDM& dm, const Command& command, const DeviceTarget& device,
          DeviceOutcome& outcome) {
     if (command.kind == CommandKind::Read) {
         Read(dm, device, outcome);
+        return;
+    }
+    if (command.kind == CommandKind::Diff) {
+        DiffDevice(dm, command, device, outcome);
+        return;
+    }
+    if (command.kind == CommandKind::Restore) {
+        RestoreDevice(dm, command, device, outcome);
         return;
     }
     if (!dm.ConnectDevice(device.host, device.portText)) {

@@ -45,6 +45,19 @@ std::string OneLine(std::string_view text) {
     return line;
 }
 
+std::string LineValue(std::string_view value) {
+    return NeedsQuotes(value) ? JsonString(value) : std::string(value);
+}
+
+// "ok", "failed", or "differs" for a device read in full whose settings differ
+// from the file's.
+std::string_view ResultWord(const DeviceOutcome& outcome) {
+    if (outcome.succeeded) {
+        return "ok";
+    }
+    return outcome.reason.empty() && !outcome.differences.empty() ? "differs" : "failed";
+}
+
 } // namespace
 
 std::string JsonString(std::string_view text) {
@@ -88,20 +101,24 @@ std::string JsonString(std::string_view text) {
 }
 
 std::string FormatLine(const DeviceOutcome& outcome) {
-    std::string line = outcome.device + (outcome.succeeded ? " ok" : " failed");
+    std::string line = outcome.device + " " + std::string(ResultWord(outcome));
     if (!outcome.reason.empty()) {
         line += " " + OneLine(outcome.reason);
     }
     for (const auto& [field, value] : outcome.values) {
-        line += " " + std::string(ReadoutFieldName(field)) + "=" +
-                (NeedsQuotes(value) ? JsonString(value) : value);
+        line += " " + std::string(ReadoutFieldName(field)) + "=" + LineValue(value);
+    }
+    for (const Difference& difference : outcome.differences) {
+        line += " " + std::string(ReadoutFieldName(difference.field)) + "=" +
+                LineValue(difference.deviceValue) + " (file " + LineValue(difference.fileValue) +
+                ")";
     }
     return line;
 }
 
 std::string FormatJson(const DeviceOutcome& outcome) {
     std::string json = "{\"device\":" + JsonString(outcome.device) +
-                       ",\"result\":" + (outcome.succeeded ? "\"ok\"" : "\"failed\"");
+                       ",\"result\":" + JsonString(ResultWord(outcome));
     if (!outcome.reason.empty()) {
         json += ",\"reason\":" + JsonString(outcome.reason);
     }
@@ -111,6 +128,17 @@ std::string FormatJson(const DeviceOutcome& outcome) {
         for (const auto& [field, value] : outcome.values) {
             json +=
                 (first ? "" : ",") + JsonString(ReadoutFieldName(field)) + ":" + JsonString(value);
+            first = false;
+        }
+        json += "}";
+    }
+    if (!outcome.differences.empty()) {
+        json += ",\"differences\":{";
+        bool first = true;
+        for (const Difference& difference : outcome.differences) {
+            json += (first ? "" : ",") + JsonString(ReadoutFieldName(difference.field)) +
+                    ":{\"device\":" + JsonString(difference.deviceValue) +
+                    ",\"file\":" + JsonString(difference.fileValue) + "}";
             first = false;
         }
         json += "}";

@@ -11,13 +11,16 @@ namespace kelvra::cli {
 // text as a JSON string, quotes included; bytes that are not UTF-8 become U+FFFD.
 std::string JsonString(std::string_view text);
 
-// One line without its line break: the device, "ok" or "failed", then the values as
-// NAME=VALUE (a value that is empty or holds blanks, quotes, "=" or control
-// characters quoted as in JSON) or the reason on the same line.
+// One line without its line break: the device, "ok", "failed" or "differs" (the
+// device was read, and settings differ from the file's), then the reason, the
+// values as NAME=VALUE (a value that is empty or holds blanks, quotes, "=" or
+// control characters quoted as in JSON) and each difference as
+// NAME=DEVICEVALUE (file FILEVALUE).
 std::string FormatLine(const DeviceOutcome& outcome);
 
-// One JSON object on one line: "device", "result" ("ok" or "failed"), "reason" when
-// there is one, "values" (an object by name) when the readout handed any over.
+// One JSON object on one line: "device", "result" (as the line's), "reason" when
+// there is one, "values" (an object by name) when the readout handed any over, and
+// "differences" (by name, each with "device" and "file") when there are any.
 std::string FormatJson(const DeviceOutcome& outcome);
 
 } // namespace kelvra::cli

@@ -7,6 +7,7 @@
 #include "cli/ParallelRuns.h"
 #include "cli/SerialOutput.h"
 #include "cli/UsageError.h"
+#include "net/OpenFileLimit.h"
 
 #include <clocale>
 #include <cstdio>
@@ -24,11 +25,11 @@ constexpr int kAllSucceeded = 0;
 constexpr int kSomeFailed = 1;
 constexpr int kUsageFailed = 2;
 
-std::string FileContents(const std::string& fileName) {
+std::string FileContents(const std::string& fileName, const std::string& what) {
     std::ifstream file(fileName, std::ios::binary);
     std::ostringstream contents;
     if (!file || !(contents << file.rdbuf())) {
-        throw UsageError("cannot read the device file '" + fileName + "'");
+        throw UsageError("cannot read the " + what + " '" + fileName + "'");
     }
     return contents.str();
 }
@@ -37,7 +38,8 @@ std::vector<DeviceTarget> Devices(const std::vector<DeviceSource>& sources) {
     std::vector<DeviceTarget> devices;
     for (const DeviceSource& source : sources) {
         if (source.isFile) {
-            const auto listed = ParseDeviceList(FileContents(source.text), source.text);
+            const auto listed =
+                ParseDeviceList(FileContents(source.text, "device file"), source.text);
             devices.insert(devices.end(), listed.begin(), listed.end());
         } else {
             devices.push_back(ParseDeviceTarget(source.text));
@@ -47,6 +49,36 @@ std::vector<DeviceTarget> Devices(const std::vector<DeviceSource>& sources) {
         throw UsageError("the device files name no device");
     }
     return WithoutRepeats(devices);
+}
+
+// Reads the settings file into command; the devices given, or else the file's.
+// Every device must have its settings before anything is sent.
+std::vector<DeviceTarget> SettingsDevices(const std::vector<DeviceSource>& sources,
+                                          Command& command) {
+    command.settings = ParseSettingsFile(FileContents(command.settingsFile, "settings file"),
+                                         command.settingsFile);
+    std::vector<DeviceTarget> devices;
+    if (sources.empty()) {
+        for (const DeviceSettings& settings : command.settings) {
+            devices.push_back(settings.device);
+        }
+    } else {
+        devices = Devices(sources);
+    }
+    for (const DeviceTarget& device : devices) {
+        SettingsFor(command.settings, device);
+    }
+    return devices;
+}
+
+int Scan(const Command& command, bool json) {
+    const std::vector<std::string> hosts = HostAddresses(command.range);
+    if (!kelvra::net::AllowOpenFiles(hosts.size())) {
+        std::cerr << "kelvra-cli: the system allows too few open files to ask all " << hosts.size()
+                  << " hosts at once\n";
+    }
+    SerialOutput output;
+    return ScanAllHosts(hosts, command.portText, json, output) ? kAllSucceeded : kSomeFailed;
 }
 
 } // namespace
@@ -63,12 +95,20 @@ int main(int argc, char** argv) {
             std::cout << kHelpText;
             return kAllSucceeded;
         }
-        devices = Devices(line.sources);
+        const CommandKind kind = line.command.kind;
+        if (kind == CommandKind::Diff || kind == CommandKind::Restore) {
+            devices = SettingsDevices(line.sources, line.command);
+        } else if (kind != CommandKind::Scan) {
+            devices = Devices(line.sources);
+        }
     } catch (const UsageError& error) {
         std::cerr << "kelvra-cli: " << error.what() << "\n";
         return kUsageFailed;
     }
 
+    if (line.command.kind == CommandKind::Scan) {
+        return Scan(line.command, line.json);
+    }
     SerialOutput output;
     return RunOnAllDevices(devices, line.command, line.json, output) ? kAllSucceeded : kSomeFailed;
 }

@@ -1,5 +1,6 @@
 #include "link/DeviceReadout.h"
 
+#include "link/ClockOffset.h"
 #include "link/KelvraDM.h"
 #include "link/Protocol.h"
 
@@ -26,19 +27,52 @@ constexpr std::array<std::pair<int, ReadoutField>, 12> kSettingsPositions{{
     {13, ReadoutField::NearLow},
 }};
 
-constexpr std::array<std::string_view, kReadoutFieldCount> kFieldNames{
-    "identity_record", "identity",     "address",       "port",         "mac",
-    "gateway",         "mask",         "dns",           "time",         "date",
-    "ambient_high",    "ambient_low",  "humidity_high", "humidity_low", "pressure_high",
-    "pressure_low",    "cabinet_high", "cabinet_low",   "near_high",    "near_low",
-    "server",          "server_port",
-};
+using Query = std::function<std::string(std::string_view command)>;
+
+// A read command that returns its reply and notes the first one left unanswered.
+Query Querying(TFKelvraDM& dm, ReadoutResult& result) {
+    return [&dm, &result](std::string_view command) {
+        std::string reply = dm.QueryDevice(std::string(command));
+        if (reply.empty() && result.unanswered.empty()) {
+            result.unanswered = command;
+        }
+        return reply;
+    };
+}
+
+void ReadIdentity(TFKelvraDM& dm, const std::string& ipText, const Query& query,
+                  const ReadoutSink& sink) {
+    const std::string identity = query(protocol::kReadIdentity);
+    sink(ReadoutField::IdentityRecord, identity);
+    dm.LoadRecord(identity);
+    dm.Log(" CAS " + identity);
+    sink(ReadoutField::Identity, dm.Fields()[0]);
+    sink(ReadoutField::Address, ipText);
+}
+
+// The settings record's values, the clock offset right after the date. An empty
+// record hands over empty values.
+void HandOverSettings(TFKelvraDM& dm, const std::string& settings, const ReadoutSink& sink) {
+    if (!settings.empty()) {
+        dm.LoadRecord(settings);
+    }
+    // Taken when the record came in, before the next command's waits.
+    const CalendarTime arrived = dm.LocalTime(dm.LastReplyTime());
+    std::string time;
+    // Item by item, so that a short record hands over what it holds before it fails.
+    for (const auto& [position, field] : kSettingsPositions) {
+        const std::string value = settings.empty() ? std::string() : dm.Fields()[position];
+        sink(field, value);
+        if (field == ReadoutField::Time) {
+            time = value;
+        } else if (field == ReadoutField::Date) {
+            const auto offset = ClockOffsetSeconds(time, value, arrived);
+            sink(ReadoutField::ClockOffset, offset ? std::to_string(*offset) : std::string());
+        }
+    }
+}
 
 } // namespace
-
-std::string_view ReadoutFieldName(ReadoutField field) {
-    return kFieldNames[static_cast<std::size_t>(field)];
-}
 
 ReadoutResult ReadDeviceInformation(TFKelvraDM& dm, const std::string& ipText,
                                     const std::string& portText, const ReadoutSink& sink,
@@ -50,43 +84,28 @@ ReadoutResult ReadDeviceInformation(TFKelvraDM& dm, const std::string& ipText,
     if (!result.handshakeAnswered && unanswered == UnansweredHandshake::Stop) {
         return result;
     }
-    const auto query = [&dm, &result](std::string_view command) {
-        std::string reply = dm.QueryDevice(std::string(command));
-        if (reply.empty() && result.unanswered.empty()) {
-            result.unanswered = command;
-        }
-        return reply;
-    };
-
-    const std::string identity = query(kReadIdentity);
-    sink(ReadoutField::IdentityRecord, identity);
-    dm.LoadRecord(identity);
-    dm.Log(" CAS " + identity);
-    sink(ReadoutField::Identity, dm.Fields()[0]);
-    sink(ReadoutField::Address, ipText);
+    const Query query = Querying(dm, result);
+    ReadIdentity(dm, ipText, query, sink);
 
     sink(ReadoutField::Port, query(kReadPort));
     sink(ReadoutField::Mac, dm.FormatMac(query(kReadMac)));
     sink(ReadoutField::Gateway, query(kReadGateway));
     sink(ReadoutField::Mask, query(kReadMask));
     sink(ReadoutField::Dns, query(kReadDns));
-
-    const std::string settings = query(kReadSettings);
-    if (settings.empty()) {
-        // A silent device: no values rather than stale ones, and the readout goes on.
-        for (const auto& [position, field] : kSettingsPositions) {
-            sink(field, std::string());
-        }
-    } else {
-        dm.LoadRecord(settings);
-        // Item by item, so that a short record hands over what it holds before it fails.
-        for (const auto& [position, field] : kSettingsPositions) {
-            sink(field, dm.Fields()[position]);
-        }
-    }
-
+    // A silent device: no values rather than stale ones, and the readout goes on.
+    HandOverSettings(dm, query(kReadSettings), sink);
     sink(ReadoutField::Server, query(kReadServer));
     sink(ReadoutField::ServerPort, std::string(kServerPort));
+    return result;
+}
+
+ReadoutResult ReadDeviceIdentity(TFKelvraDM& dm, const std::string& ipText,
+                                 const std::string& portText, const ReadoutSink& sink) {
+    ReadoutResult result;
+    result.handshakeAnswered = dm.ConnectDevice(ipText, portText);
+    if (result.handshakeAnswered) {
+        ReadIdentity(dm, ipText, Querying(dm, result), sink);
+    }
     return result;
 }
 

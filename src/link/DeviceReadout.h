@@ -1,43 +1,13 @@
 #pragma once
 
+#include "link/ReadoutField.h"
+
 #include <functional>
 #include <string>
-#include <string_view>
 
 namespace kelvra {
 
 class TFKelvraDM;
-
-// The values a readout hands over, in the order in which they arrive.
-enum class ReadoutField {
-    IdentityRecord, // the whole identity reply, without CR LF
-    Identity,       // its first item
-    Address,        // the address the readout went to
-    Port,
-    Mac,
-    Gateway,
-    Mask,
-    Dns,
-    Time, // the device's clock
-    Date,
-    AmbientHigh,
-    AmbientLow,
-    HumidityHigh,
-    HumidityLow,
-    PressureHigh,
-    PressureLow,
-    CabinetHigh,
-    CabinetLow,
-    NearHigh,
-    NearLow,
-    Server,
-    ServerPort,
-};
-
-inline constexpr int kReadoutFieldCount = static_cast<int>(ReadoutField::ServerPort) + 1;
-
-// The name a readout value goes by outside the window, such as "ambient_high".
-std::string_view ReadoutFieldName(ReadoutField field);
 
 using ReadoutSink = std::function<void(ReadoutField field, const std::string& value)>;
 
@@ -57,9 +27,15 @@ struct ReadoutResult {
 // Connects to ipText:portText and reads the whole device, handing each value to sink
 // as soon as it is known, so whatever arrived before an error that ends the readout
 // has been handed over. A silent settings record hands over its values as empty
-// texts.
+// texts. The clock offset is the device's time and date against the PC's clock when
+// the settings record came in, empty when they are no time and date.
 ReadoutResult ReadDeviceInformation(TFKelvraDM& dm, const std::string& ipText,
                                     const std::string& portText, const ReadoutSink& sink,
                                     UnansweredHandshake unanswered = UnansweredHandshake::ReadOn);
+
+// The handshake and, only when it is answered, the identity: the identity record,
+// the identity and the address, handed over as the whole readout hands them over.
+ReadoutResult ReadDeviceIdentity(TFKelvraDM& dm, const std::string& ipText,
+                                 const std::string& portText, const ReadoutSink& sink);
 
 } // namespace kelvra

@@ -57,7 +57,11 @@ void TFKelvraDM::Send(const std::string& text) {
 }
 
 std::string TFKelvraDM::Receive() {
-    return waits_.receive(protocol::kReceiveTimeoutMs);
+    std::string reply = waits_.receive(protocol::kReceiveTimeoutMs);
+    if (!reply.empty()) {
+        lastReplyAt_ = clock_.now();
+    }
+    return reply;
 }
 
 void TFKelvraDM::Pause(int ms) {

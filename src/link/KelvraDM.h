@@ -72,6 +72,9 @@ public:
     void Log(const std::string& text);
     // The PC clock's present moment, for the window's clock box.
     TimePoint Now() const { return clock_.now(); }
+    // The PC clock when the last reply came in.
+    TimePoint LastReplyTime() const { return lastReplyAt_; }
+    CalendarTime LocalTime(TimePoint t) const { return clock_.localTime(t); }
 
     // True and text set to the PC's own IPv4 address; false and text untouched.
     bool GetLocalIp(std::string& text);
@@ -99,6 +102,7 @@ private:
     WaitSlicer waits_;
 
     std::string lastResponse_;
+    TimePoint lastReplyAt_;
     std::int32_t setTally_ = 0;
     bool deviceConnected_ = false;
     FieldList fieldList_;

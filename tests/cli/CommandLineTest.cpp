@@ -82,6 +82,19 @@ const Accepted kAccepted[] = {
      {{false, "h"}},
      false},
     {"clock", {"--device", "h", "set-clock"}, CommandKind::SetClock, {}, {{false, "h"}}, false},
+    {"scan finds its devices", {"scan", "10.0.0.0/24"}, CommandKind::Scan, {}, {}, false},
+    {"diff may take its devices from the file",
+     {"--json", "diff", "site.json"},
+     CommandKind::Diff,
+     {},
+     {},
+     true},
+    {"restore to the devices given",
+     {"--devices", "row.txt", "restore", "x.json", "--with-network"},
+     CommandKind::Restore,
+     {},
+     {{true, "row.txt"}},
+     false},
 };
 
 class AcceptedLine : public ::testing::TestWithParam<Accepted> {};
@@ -97,6 +110,16 @@ TEST_P(AcceptedLine, Parses) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, AcceptedLine, ::testing::ValuesIn(kAccepted), RowName<Accepted>);
+
+TEST(CommandLine, SiteOptionsReachTheCommand) {
+    const Command scan = ParseCommandLine({"scan", "--port=10002", "10.0.0.0/24"}).command;
+    EXPECT_EQ(scan.portText, "10002");
+    EXPECT_EQ(ParseCommandLine({"scan", "10.0.0.0/24"}).command.portText, "10001");
+    const Command restore = ParseCommandLine({"restore", "--with-clock", "x.json"}).command;
+    EXPECT_EQ(restore.settingsFile, "x.json");
+    EXPECT_TRUE(restore.withClock);
+    EXPECT_FALSE(restore.withNetwork);
+}
 
 struct Address {
     Words arguments; // after --device h set-address
@@ -136,7 +159,7 @@ const Refused kRefused[] = {
     {"unknown command",
      {"--device", "h", "reboot"},
      "unknown command 'reboot' (connect, read, set-limit, set-calibration, set-clock, "
-     "set-address)"},
+     "set-address, scan, diff, restore)"},
     {"unknown option",
      {"--device", "h", "--verbose", "read"},
      "unknown option --verbose (see --help)"},
@@ -183,6 +206,26 @@ const Refused kRefused[] = {
     {"port out of range",
      {"--device", "h:70000", "read"},
      "Port '70000' is out of range 0 to 65535"},
+    {"scan port out of range",
+     {"scan", "10.0.0.0/24", "--port", "70000"},
+     "Port '70000' is out of range 0 to 65535"},
+    {"prefix too short", {"scan", "10.0.0.0/21"}, "the prefix of '10.0.0.0/21' must be 22 to 30"},
+    {"prefix too long", {"scan", "10.0.0.0/31"}, "the prefix of '10.0.0.0/31' must be 22 to 30"},
+    {"prefix no integer", {"scan", "10.0.0.0/2x"}, "'2x' is not a valid integer value"},
+    {"no prefix",
+     {"scan", "10.0.0.0"},
+     "'10.0.0.0' is not a network: give NETWORK/PREFIX, as 10.0.0.0/24"},
+    {"network of three parts",
+     {"scan", "10.0.0/24"},
+     "'10.0.0/24' is not a network: give NETWORK/PREFIX, as 10.0.0.0/24"},
+    {"scan with a device",
+     {"--device", "h", "scan", "10.0.0.0/24"},
+     "scan finds the devices itself: it takes no --device or --devices"},
+    {"port of another command",
+     {"--device", "h", "--port", "10002", "read"},
+     "--port is for scan only; give a device's port as HOST:PORT"},
+    {"clock for diff", {"diff", "x.json", "--with-clock"}, "--with-clock is for restore only"},
+    {"restore without a file", {"restore"}, "restore needs FILE"},
 };
 
 class RefusedLine : public ::testing::TestWithParam<Refused> {};
@@ -233,6 +276,31 @@ TEST_P(DeviceTargetText, Splits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, DeviceTargetText, ::testing::ValuesIn(kTargets));
+
+struct Range {
+    const char* text;
+    std::size_t hosts;
+    const char* first;
+    const char* last;
+};
+
+const Range kRanges[] = {
+    {"10.0.0.0/30", 2, "10.0.0.1", "10.0.0.2"},
+    {"127.0.0.16/28", 14, "127.0.0.17", "127.0.0.30"},
+    {"192.168.1.77/24", 254, "192.168.1.1", "192.168.1.254"}, // the network of an address
+    {"172.16.5.9/22", 1022, "172.16.4.1", "172.16.7.254"},
+};
+
+class ScanRangeText : public ::testing::TestWithParam<Range> {};
+
+TEST_P(ScanRangeText, HoldsEveryHostButNetworkAndBroadcast) {
+    const std::vector<std::string> hosts = HostAddresses(ParseScanRange(GetParam().text));
+    ASSERT_EQ(hosts.size(), GetParam().hosts);
+    EXPECT_EQ(hosts.front(), GetParam().first);
+    EXPECT_EQ(hosts.back(), GetParam().last);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ScanRangeText, ::testing::ValuesIn(kRanges));
 
 TEST(DeviceFile, SkipsCommentsAndBlankLinesAndNamesTheBadLine) {
     const std::string contents = "# row A\r\n127.0.0.2\r\n\n  127.0.0.3:10002  # spare\n\t\n";

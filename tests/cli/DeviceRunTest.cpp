@@ -5,6 +5,7 @@
 
 #include "RowName.h"
 #include "cli/ScriptConsole.h"
+#include "cli/SiteRun.h"
 #include "link/KelvraDM.h"
 #include "support/FakeDevice.h"
 #include "support/FakeHostNetwork.h"
@@ -72,7 +73,7 @@ const Texts kReadout{"COK", "CAS", "CPR", "CMR", "CGR", "CKR", "CDR", "CSS", "CS
 const DeviceRunRow kRuns[] = {
     {"connect", {"connect"}, Device::Answering, {"COK"}, true, "", 0, 900},
     {"silent connect", {"connect"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
-    {"read", {"read"}, Device::Answering, kReadout, true, "", 22, 5700},
+    {"read", {"read"}, Device::Answering, kReadout, true, "", 23, 5700},
     // Nothing after an unanswered handshake, not 24 s of empty replies.
     {"silent read", {"read"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
     // Every value handed over, empty, and the first silence named.
@@ -82,7 +83,7 @@ const DeviceRunRow kRuns[] = {
      kReadout,
      false,
      "no reply to CAS",
-     22,
+     23,
      900 + 8 * 2600},
     // Everything up to ambient_high, then the list error; the server is not asked.
     {"short settings",
@@ -91,7 +92,7 @@ const DeviceRunRow kRuns[] = {
      Texts(kReadout.begin(), kReadout.end() - 1),
      false,
      "List index out of bounds (5)",
-     11,
+     12,
      900 + 7 * 600},
     {"limits",
      {"set-limit", "cabinet", "30", "-10"},
@@ -242,8 +243,33 @@ TEST_F(DeviceRunTest, ReadHandsOverEveryValueByField) {
     EXPECT_EQ(outcome.values[1].second, "KLV-2000");
     EXPECT_EQ(outcome.values[2].second, "192.168.1.200");
     EXPECT_EQ(outcome.values[4].second, "00.04.A3.12.34.56");
-    EXPECT_EQ(outcome.values[19].second, "v13");
-    EXPECT_EQ(outcome.values[21].second, "8080");
+    // The record came in 4.8 s after 09:00:00 and says 12:30:05 on the same day.
+    EXPECT_EQ(outcome.values[10].second, "12601");
+    EXPECT_EQ(outcome.values[20].second, "v13");
+    EXPECT_EQ(outcome.values[22].second, "8080");
+}
+
+// A scan asks each address for the handshake and, only when answered, the identity.
+TEST_F(DeviceRunTest, ScanHostReadsTheIdentityOfAnAnsweringAddressOnly) {
+    endpoint.setResponder(Make(Device::Silent).responder());
+    EXPECT_FALSE(ScanHost(dm, device));
+    EXPECT_EQ(endpoint.sentTexts(), Texts{"COK"});
+
+    endpoint.setResponder(Make(Device::Answering).responder());
+    const auto found = ScanHost(dm, device);
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(found->succeeded);
+    EXPECT_EQ(found->values, (std::vector<std::pair<ReadoutField, std::string>>{
+                                 {ReadoutField::IdentityRecord, "KLV-2000|FW2.3|SN4711"},
+                                 {ReadoutField::Identity, "KLV-2000"},
+                                 {ReadoutField::Address, "192.168.1.200"}}));
+    EXPECT_EQ(endpoint.sentTexts(), (Texts{"COK", "COK", "CAS"}));
+
+    endpoint.setResponder(Make(Device::SilentAfterHandshake).responder());
+    const auto mute = ScanHost(dm, device);
+    ASSERT_TRUE(mute);
+    EXPECT_FALSE(mute->succeeded);
+    EXPECT_EQ(mute->reason, "no reply to CAS");
 }
 
 } // namespace

@@ -67,6 +67,20 @@ const Rendering kRenderings[] = {
      "h:1 failed List index out of bounds (5) date=09.12.2026",
      R"j({"device":"h:1","result":"failed","reason":"List index out of bounds (5)",)j"
      R"j("values":{"date":"09.12.2026"}})j"},
+    {"settings that differ from the file",
+     {"h:1",
+      false,
+      "",
+      {},
+      {{ReadoutField::NearHigh, "50", "45"}, {ReadoutField::Server, "", "1.2.3.4"}}},
+     R"(h:1 differs near_high=50 (file 45) server="" (file 1.2.3.4))",
+     R"({"device":"h:1","result":"differs","differences":{"near_high":{"device":"50","file":"45"},)"
+     R"("server":{"device":"","file":"1.2.3.4"}}})"},
+    {"a refused write and what did not take",
+     {"h:1", false, "CNHS50F = ERR, CNLS15F = OK", {}, {{ReadoutField::NearHigh, "45", "50"}}},
+     "h:1 failed CNHS50F = ERR, CNLS15F = OK near_high=45 (file 50)",
+     R"({"device":"h:1","result":"failed","reason":"CNHS50F = ERR, CNLS15F = OK",)"
+     R"("differences":{"near_high":{"device":"45","file":"50"}}})"},
 };
 
 class OutcomeRendering : public ::testing::TestWithParam<Rendering> {};
