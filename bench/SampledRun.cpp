@@ -58,9 +58,11 @@ SampledRun RunSampled(const std::string& path, const std::vector<std::string>& a
 
     SampledRun run;
     for (;;) {
-        run.peakDescriptors = std::max(run.peakDescriptors, OpenDescriptors(pid));
         pollfd entry{out[0], POLLIN, 0};
         const int ready = ::poll(&entry, 1, kCountEveryMs);
+        // Counted only after a wait: the spawn returns before the new program has
+        // shut the descriptors it must not inherit.
+        run.peakDescriptors = std::max(run.peakDescriptors, OpenDescriptors(pid));
         if (ready < 0 && errno != EINTR) {
             break;
         }

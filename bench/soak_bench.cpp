@@ -48,7 +48,7 @@ const std::vector<FaultMix> kMixes{
     {"loss30", {"--loss", "0.3"}},
     {"duplicate", {"--duplicate"}},
     {"late", {"--late-random", "300-1900"}},
-    {"late-beyond", {"--late-random", "1500-3000"}},
+    {"late-beyond", {"--late-random", "1000-3000"}},
 };
 
 enum class Operation { Read, SetLimit, SetCalibration, SetClock, SetAddress };
