@@ -51,6 +51,11 @@ const std::vector<FaultMix> kMixes{
     {"late-beyond", {"--late-random", "1000-3000"}},
 };
 
+// Every logger also refuses the near high limit and a server address ending in .1,
+// so that one set-limit and one set-address in five must fail: a stale "OK" taken
+// for one of those shows as a false_ok, where an accepted setting would hide it.
+const std::vector<std::string> kRefusals{"--refuse", "CNHS,CS4S1F"};
+
 enum class Operation { Read, SetLimit, SetCalibration, SetClock, SetAddress };
 constexpr std::array kOperations{Operation::Read, Operation::SetLimit, Operation::SetCalibration,
                                  Operation::SetClock, Operation::SetAddress};
@@ -82,6 +87,7 @@ Step StepOf(Operation operation, int round) {
     case Operation::Read:
         return {operation, {"read"}, {}};
     case Operation::SetLimit: {
+        // The near limits every fifth round, whose high one the loggers refuse.
         const std::string quantity = kQuantities[static_cast<std::size_t>(round) % 5];
         const std::string high = std::to_string(50 + round);
         const std::string low = std::to_string(-1 - round);
@@ -96,8 +102,9 @@ Step StepOf(Operation operation, int round) {
     case Operation::SetClock:
         return {operation, {"set-clock"}, {}};
     case Operation::SetAddress: {
+        // Ends in .1 every fifth round, which the loggers refuse.
         const std::string server =
-            "10.9." + std::to_string(round / 250) + "." + std::to_string(round % 250 + 1);
+            "10.9." + std::to_string(round % 250) + "." + std::to_string(round % 5 + 1);
         return {operation, {"set-address", "server", server}, {{"server", server}}};
     }
     }
@@ -311,6 +318,7 @@ int main(int argc, char** argv) {
         for (int i = 0; i < count; ++i) {
             const std::size_t mix = static_cast<std::size_t>(i) % kMixes.size();
             std::vector<std::string> switches = kMixes[mix].switches;
+            switches.insert(switches.end(), kRefusals.begin(), kRefusals.end());
             switches.insert(switches.end(), {"--seed", std::to_string(kFirstSeed + i)});
             loggers.push_back(
                 std::make_unique<SimulatedLogger>(LoggerAddress(i), switches, folder));
@@ -325,7 +333,8 @@ int main(int argc, char** argv) {
             for (const std::string& word : kMixes[mix].switches) {
                 switches += " " + word;
             }
-            std::printf("  %-12s kelvra-sim%s --seed N\n", kMixes[mix].name, switches.c_str());
+            std::printf("  %-12s kelvra-sim%s --refuse CNHS,CS4S1F --seed N\n", kMixes[mix].name,
+                        switches.c_str());
         }
 
         Results results;
