@@ -53,6 +53,8 @@ class TimedTurns : public kelvra::WaitListener {
 public:
     explicit TimedTurns(std::function<void()> turn) : turn_(std::move(turn)) {}
 
+    void setTurn(std::function<void()> turn) { turn_ = std::move(turn); }
+
     void duringWait() override {
         const Steady::time_point start = Steady::now();
         gaps_.push_back(Ms(start - lastEnd_));
@@ -130,7 +132,9 @@ int main(int argc, char** argv) {
     kelvra::net::UdpEndpoint endpoint;
     kelvra::net::SystemClock clock;
     kelvra::testing::FakeHostNetwork network;
-    kelvra::TFKelvraDM dm(endpoint, clock, window, network);
+    // The readout as the operator starts it: the button, the window's own turns.
+    TimedTurns turns([&window] { window.duringWait(); });
+    kelvra::TFKelvraDM dm(endpoint, clock, window, network, &turns);
     window.attachDataModule(dm);
     window.show();
     QElapsedTimer shown;
@@ -139,10 +143,6 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
     }
 
-    // The readout as the operator starts it: the button, the window's own turns.
-    TimedTurns windowTurns([&window] { window.duringWait(); });
-    endpoint.setWaitListener(&windowTurns);
-    clock.setWaitListener(&windowTurns);
     constexpr int kReadoutPauses = kConnectSettleMs + 8 * 2 * kCommandPauseMs;
     for (const int lateMs : {0, 400}) {
         const kelvra::e2e::SimProcess sim(
@@ -153,7 +153,7 @@ int main(int argc, char** argv) {
         Figures readout;
         for (int i = 0; i < runs; ++i) {
             window.mmo->clear();
-            Measure(readout, windowTurns, [&] { window.btnBilgileriAl->click(); });
+            Measure(readout, turns, [&] { window.btnBilgileriAl->click(); });
         }
         const std::string what = "readout, replies +" + std::to_string(lateMs) + " ms";
         // The connect waits for the whole delay; a query's reply had 300 ms already.
@@ -172,7 +172,7 @@ int main(int argc, char** argv) {
         Figures apply;
         for (int i = 0; i < runs; ++i) {
             window.mmo->clear();
-            Measure(apply, windowTurns, [&] { window.btnCihazaUygula->click(); });
+            Measure(apply, turns, [&] { window.btnCihazaUygula->click(); });
         }
         constexpr int kSettingPausesMs = 3 * kCommandPauseMs; // handshake, set, reply
         Report("apply (Cihaza Uygula)", apply, kConnectSettleMs + 4 * 5 * kSettingPausesMs);
@@ -181,10 +181,7 @@ int main(int argc, char** argv) {
     // A long, connect-heavy operation: a setting against a device that refuses
     // every handshake, so all ten tries reconnect. The same turns as the window's
     // (its log fills meanwhile), taken outside a button handler.
-    TimedTurns eventTurns(
-        [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
-    endpoint.setWaitListener(&eventTurns);
-    clock.setWaitListener(&eventTurns);
+    turns.setTurn([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     {
         const kelvra::e2e::SimProcess sim({"--refuse-handshake"});
         const std::string port = sim.portText();
@@ -192,7 +189,7 @@ int main(int argc, char** argv) {
         Figures setting;
         for (int i = 0; i < runs; ++i) {
             window.mmo->clear();
-            Measure(setting, eventTurns, [&] {
+            Measure(setting, turns, [&] {
                 dm.ConnectDevice("127.0.0.1", port);
                 dm.SetDeviceValue("SIP", "192", "Yeni IP Adresi");
             });

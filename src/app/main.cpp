@@ -24,9 +24,7 @@ int main(int argc, char* argv[]) {
     kelvra::net::SystemClock clock;
     kelvra::net::SystemHostNetwork hostNetwork;
     // The window paints and answers the desktop while the link waits on the device.
-    endpoint.setWaitListener(&frmMain);
-    clock.setWaitListener(&frmMain);
-    kelvra::TFKelvraDM FKelvraDM(endpoint, clock, frmMain, hostNetwork);
+    kelvra::TFKelvraDM FKelvraDM(endpoint, clock, frmMain, hostNetwork, &frmMain);
     frmMain.attachDataModule(FKelvraDM);
 
     frmMain.show();

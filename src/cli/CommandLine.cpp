@@ -4,6 +4,7 @@
 #include "core/AddressParts.h"
 #include "core/Errors.h"
 #include "core/IntegerText.h"
+#include "link/Operations.h"
 #include "link/Protocol.h"
 
 #include <array>
@@ -12,34 +13,6 @@
 namespace kelvra::cli {
 
 namespace {
-
-struct Quantity {
-    std::string_view name;
-    std::string_view high; // its limit commands
-    std::string_view low;
-};
-
-constexpr std::array<Quantity, 5> kQuantities{{
-    {"ambient", protocol::kAmbientHigh, protocol::kAmbientLow},
-    {"humidity", protocol::kHumidityHigh, protocol::kHumidityLow},
-    {"pressure", protocol::kPressureHigh, protocol::kPressureLow},
-    {"cabinet", protocol::kCabinetHigh, protocol::kCabinetLow},
-    {"near", protocol::kNearHigh, protocol::kNearLow},
-}};
-
-struct AddressKind {
-    std::string_view name;
-    std::string_view prefix;
-    std::string_view caption; // the caption of the window's box for this address
-};
-
-constexpr std::array<AddressKind, 5> kAddressKinds{{
-    {"device", protocol::kDeviceAddress, "Yeni IP Adresi"},
-    {"mask", protocol::kSubnetMask, "Alt Ağ Maskesi"},
-    {"gateway", protocol::kGateway, "Varsayılan Ağ Geçidi"},
-    {"dns", protocol::kDnsServer, "DNS"},
-    {"server", protocol::kServerAddress, "Modem IP Adresi"},
-}};
 
 struct CommandForm {
     std::string_view name;
@@ -86,12 +59,15 @@ void RequireInteger(const std::string& text) {
 
 // An address the link would refuse, or that would cut the device off its network,
 // is refused before anything is sent.
-void RequireAddress(const std::string& value, bool isDeviceAddress) {
+void RequireAddress(const std::string& value, const AddressKind& kind) {
+    const bool isDeviceAddress = kind.prefix == protocol::kDeviceAddress;
     try {
-        AddressParts(value);
+        ProgrammableAddressParts(value, kind.caption);
     } catch (const EStringListError& error) {
         throw UsageError("'" + value + "' is not an address of four dotted parts (" + error.what() +
                          ")");
+    } catch (const EAddressError&) {
+        throw UsageError("'" + value + "' is not an address of four parts of 0 to 255");
     }
     if (isDeviceAddress && LastOctetIsZero(value)) {
         throw UsageError("'" + value + "' cannot be a device address: its last part is 0");
@@ -125,7 +101,7 @@ Command MakeCommand(const std::string& name, const std::vector<std::string>& arg
         break;
     case CommandKind::SetAddress: {
         const AddressKind& kind = Find(kAddressKinds, arguments[0], "address kind");
-        RequireAddress(arguments[1], kind.prefix == protocol::kDeviceAddress);
+        RequireAddress(arguments[1], kind);
         command.address = {arguments[1], std::string(kind.prefix), std::string(kind.caption)};
         break;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/DeviceList.h"
+#include "link/Operations.h"
 
 #include <string>
 #include <vector>
@@ -8,14 +9,6 @@
 namespace kelvra::cli {
 
 enum class CommandKind { Connect, Read, SetLimit, SetCalibration, SetClock, SetAddress };
-
-// One limit command and the value text it carries, as the window's limit buttons
-// pass them on.
-struct LimitSetting {
-    std::string command;
-    std::string valueText;
-    bool operator==(const LimitSetting&) const = default;
-};
 
 // One address with the prefix of its commands and the caption of its box.
 struct AddressSetting {

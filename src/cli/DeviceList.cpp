@@ -30,7 +30,7 @@ std::string_view Trimmed(std::string_view text) {
 DeviceTarget ParseDeviceTarget(std::string_view text) {
     const std::size_t colon = text.rfind(':');
     DeviceTarget device{std::string(text.substr(0, colon)),
-                        colon == std::string_view::npos ? std::string(kDefaultPortText)
+                        colon == std::string_view::npos ? std::string(protocol::kDefaultPortText)
                                                         : std::string(text.substr(colon + 1))};
     if (device.host.empty() || std::any_of(device.host.begin(), device.host.end(), [](char c) {
             return IsBlank(c) || c == '\n' || c == ':';
@@ -43,7 +43,7 @@ DeviceTarget ParseDeviceTarget(std::string_view text) {
     } catch (const EConvertError& error) {
         throw UsageError(error.what());
     }
-    if (port < 0 || port > protocol::kMaxPort) {
+    if (!protocol::IsUdpPort(port)) {
         throw UsageError(EPortRangeError(device.portText).what());
     }
     return device;

@@ -16,9 +16,8 @@ struct DeviceTarget {
     bool operator==(const DeviceTarget&) const = default;
 };
 
-inline constexpr std::string_view kDefaultPortText = "10001";
-
-// "HOST" or "HOST:PORT"; the port by the integer text rule, 0 to 65535. Throws
+// "HOST" or "HOST:PORT" (the device's default port); the port by the integer text
+// rule and the link's port range rule. Throws
 // UsageError.
 DeviceTarget ParseDeviceTarget(std::string_view text);
 

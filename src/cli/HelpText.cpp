@@ -27,8 +27,9 @@ Every device is worked on at the same time (up to 256 at once) over a link of it
 own; a device named twice is worked on once. A device that does not answer the
 handshake is reported as not answering and nothing more is sent to it. Limits and
 calibration values are integers; a negative one can be given as it is
-(set-limit near 45 -5). An address is four dotted parts; a device address must not
-end in 0 or begin with 127.
+(set-limit near 45 -5); one given in hexadecimal ($1F, 0x1F) goes out in decimal.
+An address is four dotted parts of one to three digits, each at most 255; a device
+address must not end in 0 or begin with 127.
 
 Output: one line per device on standard output, written as soon as that device is
 done, so not necessarily in the order given: the device as HOST:PORT, "ok" or
@@ -43,10 +44,11 @@ there is one and, for read, "values" by name.
 Standard error gets the exchange log, every line with its time stamp, as the
 window shows it; with several devices each line begins with [HOST:PORT].
 
-Exit status: 0 when every device succeeded (it answered the handshake, and every
-setting was answered with "OK"), 1 when any device failed, 2 for a usage error
-(an unknown command, a bad value, a limit that is not an integer, an address
-that is not four parts); nothing is sent on a usage error.
+Exit status: 0 when every device succeeded (it answered the handshake, every read
+was answered and every setting was answered with "OK"), 1 when any device failed,
+2 for a usage error (an unknown command, a bad value, a limit that is not an
+integer, an address that is not four parts of 0 to 255); nothing is sent on a
+usage error.
 )";
 
 } // namespace kelvra::cli

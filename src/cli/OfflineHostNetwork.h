@@ -11,7 +11,7 @@ namespace kelvra::cli {
 class OfflineHostNetwork : public HostNetwork {
 public:
     bool localIp(std::string&) override { return false; }
-    std::string localIpText() override { return "ERROR_HOSTNAME"; }
+    std::string localIpText() override { return std::string(kErrorHostname); }
     bool ping(const std::string&) override { return false; }
     bool hardwareAddressKnown(const std::string&) override { return false; }
 };

@@ -2,19 +2,9 @@
 
 #include "core/Utf8.h"
 
-#include <array>
-
 namespace kelvra::cli {
 
 namespace {
-
-constexpr std::array<std::string_view, kReadoutFieldCount> kFieldNames{
-    "identity_record", "identity",     "address",       "port",         "mac",
-    "gateway",         "mask",         "dns",           "time",         "date",
-    "ambient_high",    "ambient_low",  "humidity_high", "humidity_low", "pressure_high",
-    "pressure_low",    "cabinet_high", "cabinet_low",   "near_high",    "near_low",
-    "server",          "server_port",
-};
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
 
@@ -56,10 +46,6 @@ std::string OneLine(std::string_view text) {
 }
 
 } // namespace
-
-std::string_view FieldName(ReadoutField field) {
-    return kFieldNames[static_cast<std::size_t>(field)];
-}
 
 std::string JsonString(std::string_view text) {
     std::string json = "\"";
@@ -107,7 +93,7 @@ std::string FormatLine(const DeviceOutcome& outcome) {
         line += " " + OneLine(outcome.reason);
     }
     for (const auto& [field, value] : outcome.values) {
-        line += " " + std::string(FieldName(field)) + "=" +
+        line += " " + std::string(ReadoutFieldName(field)) + "=" +
                 (NeedsQuotes(value) ? JsonString(value) : value);
     }
     return line;
@@ -123,7 +109,8 @@ std::string FormatJson(const DeviceOutcome& outcome) {
         json += ",\"values\":{";
         bool first = true;
         for (const auto& [field, value] : outcome.values) {
-            json += (first ? "" : ",") + JsonString(FieldName(field)) + ":" + JsonString(value);
+            json +=
+                (first ? "" : ",") + JsonString(ReadoutFieldName(field)) + ":" + JsonString(value);
             first = false;
         }
         json += "}";

@@ -8,9 +8,6 @@
 
 namespace kelvra::cli {
 
-// The name a readout value goes by in the output, such as "ambient_high".
-std::string_view FieldName(ReadoutField field);
-
 // text as a JSON string, quotes included; bytes that are not UTF-8 become U+FFFD.
 std::string JsonString(std::string_view text);
 

@@ -27,7 +27,7 @@ DeviceOutcome RunAlone(const DeviceTarget& device, const Command& command, const
         ScriptConsole console(device,
                               [&output, &tag](const std::string& line) { output.log(tag + line); });
         TFKelvraDM dm(endpoint, clock, console, network);
-        return RunOnDevice(dm, console, command, device);
+        return RunOnDevice(dm, command, device);
     } catch (const std::exception& error) {
         return DeviceOutcome{device.label(), false, error.what(), {}};
     }

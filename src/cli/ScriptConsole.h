@@ -9,8 +9,8 @@
 namespace kelvra::cli {
 
 // The operator's window as one device's run sees it: log lines go to a writer,
-// the connection fields are that device's, and an information box goes to the run
-// as its outcome text instead of waiting for anyone.
+// the connection fields are that device's, and an information box waits for no
+// one: the run takes each operation's outcome from the operation itself.
 class ScriptConsole : public OperatorConsole {
 public:
     using LineWriter = std::function<void(const std::string& line)>;
@@ -21,14 +21,7 @@ public:
     void appendLog(const std::string& line) override { logWriter_(line); }
     std::string deviceAddressText() const override { return device_.host; }
     std::string devicePortText() const override { return device_.portText; }
-    void showInformation(const std::string& text) override {
-        if (onInformation) {
-            onInformation(text);
-        }
-    }
-
-    // Runs when an information text comes, while the link state that led to it stands.
-    std::function<void(const std::string&)> onInformation;
+    void showInformation(const std::string&) override {}
 
 private:
     DeviceTarget device_;

@@ -29,6 +29,21 @@ bool EndsWith(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
+// One to three decimal digits of at most 255.
+bool IsOctetText(std::string_view part) {
+    if (part.empty() || part.size() > 3) {
+        return false;
+    }
+    int value = 0;
+    for (const char c : part) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value <= 255;
+}
+
 } // namespace
 
 std::vector<std::string> AddressParts(std::string_view value) {
@@ -37,6 +52,30 @@ std::vector<std::string> AddressParts(std::string_view value) {
         throw EStringListError(static_cast<long long>(parts.size()));
     }
     return parts;
+}
+
+std::vector<std::string> ProgrammableAddressParts(std::string_view value,
+                                                  std::string_view caption) {
+    AddressParts(value);
+    // The raw text, not the split: a blank or a quote is no part of an octet.
+    std::vector<std::string> octets;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t dot = value.find(kDot, start);
+        const std::string_view part = value.substr(start, dot - start);
+        if (!IsOctetText(part) || octets.size() == kAddressPartCount) {
+            throw EAddressError(caption, value);
+        }
+        octets.emplace_back(part);
+        if (dot == std::string_view::npos) {
+            break;
+        }
+        start = dot + 1;
+    }
+    if (octets.size() != kAddressPartCount) {
+        throw EAddressError(caption, value);
+    }
+    return octets;
 }
 
 bool LastOctetIsZero(std::string_view value) {

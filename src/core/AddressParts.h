@@ -17,6 +17,12 @@ inline constexpr std::size_t kAddressPartCount = 4;
 // that no octet of an incomplete address, or of another one, reaches a device.
 std::vector<std::string> AddressParts(std::string_view value);
 
+// The four octets of an address to program. Fewer than four parts throw
+// EStringListError, as AddressParts does; anything else but four parts of one to
+// three decimal digits, each at most 255, throws EAddressError naming caption, so
+// that "192.168.1." or "10.0.0.300" never reaches a device. "01" stays as typed.
+std::vector<std::string> ProgrammableAddressParts(std::string_view value, std::string_view caption);
+
 // A new device address whose last octet is 0: the text ends in ".0", or its fourth
 // part reads as 0 by the integer text rule ("192.168.1.00", "192.168.1.0x0").
 bool LastOctetIsZero(std::string_view value);

@@ -21,6 +21,15 @@ public:
         : std::runtime_error("List index out of bounds (" + std::to_string(index) + ")") {}
 };
 
+// An address text that cannot be programmed: the caption of its box, then the
+// text as typed.
+class EAddressError : public std::runtime_error {
+public:
+    EAddressError(std::string_view caption, std::string_view value)
+        : std::runtime_error(
+              std::string(caption).append(" geçerli bir IP adresi değil: ").append(value)) {}
+};
+
 // A failure of the datagram transport or of a name look-up.
 class ESocketError : public std::runtime_error {
 public:

@@ -86,18 +86,30 @@ bool ReadDecimalMagnitude(std::string_view text, std::size_t pos, std::uint64_t&
     return true;
 }
 
-} // namespace
-
-std::int32_t StrToInt(std::string_view text) {
+// Where the digits or their prefix begin: after the leading blanks and the sign.
+std::size_t NumberStart(std::string_view text, bool& negative) {
     std::size_t pos = 0;
     while (pos < text.size() && text[pos] == ' ') {
         ++pos;
     }
-    bool negative = false;
+    negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         negative = text[pos] == '-';
         ++pos;
     }
+    return pos;
+}
+
+} // namespace
+
+bool IsHexadecimalIntegerText(std::string_view text) {
+    bool negative = false;
+    return HexPrefixLength(text, NumberStart(text, negative)) > 0;
+}
+
+std::int32_t StrToInt(std::string_view text) {
+    bool negative = false;
+    const std::size_t pos = NumberStart(text, negative);
 
     if (const std::size_t prefix = HexPrefixLength(text, pos); prefix > 0) {
         std::uint32_t pattern = 0;

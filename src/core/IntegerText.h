@@ -11,4 +11,7 @@ namespace kelvra {
 // a 32-bit pattern. Anything else, a trailing blank included, throws EConvertError.
 std::int32_t StrToInt(std::string_view text);
 
+// Whether a text that StrToInt reads is written in hexadecimal ("$1F", "-0x10").
+bool IsHexadecimalIntegerText(std::string_view text);
+
 } // namespace kelvra

@@ -14,10 +14,10 @@ constexpr std::string_view kCommitCaption = " ";
 
 } // namespace
 
-void TFKelvraDM::SetAddressValue(const std::string& value, const std::string& prefix,
-                                 const std::string& caption, bool showResult) {
-    // Refused before the split, so a short address leaves the link state as it was.
-    AddressParts(value);
+WriteOutcome TFKelvraDM::SetAddressValue(const std::string& value, const std::string& prefix,
+                                         const std::string& caption, bool showResult) {
+    // Refused before the split, so a bad address leaves the link state as it was.
+    ProgrammableAddressParts(value, caption);
     SplitFields(protocol::kDottedDelimiter, value, fieldList_);
 
     for (std::size_t n = 1; n <= kAddressPartCount; ++n) {
@@ -30,13 +30,14 @@ void TFKelvraDM::SetAddressValue(const std::string& value, const std::string& pr
         SetDeviceValue(prefix + std::string(protocol::kCommitMark), "",
                        std::string(kCommitCaption));
     }
+    WriteOutcome outcome;
+    outcome.set = ContainsOK(lastResponse_) && setTally_ > 0;
+    outcome.text = outcome.set ? caption + " " + value + std::string(kAddressSetText)
+                               : caption + std::string(kSetFailedText);
     if (showResult) {
-        if (ContainsOK(lastResponse_) && setTally_ > 0) {
-            console_.showInformation(caption + " " + value + std::string(kAddressSetText));
-        } else {
-            console_.showInformation(caption + std::string(kSetFailedText));
-        }
+        console_.showInformation(outcome.text);
     }
+    return outcome;
 }
 
 std::string TFKelvraDM::GetLocalIpText() {

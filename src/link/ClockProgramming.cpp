@@ -5,7 +5,7 @@ namespace kelvra {
 
 // Sets the device clock from one reading of the PC clock, so a press just before
 // midnight cannot send one day's date with the next day's time.
-void TFKelvraDM::SetDeviceClock() {
+WriteOutcome TFKelvraDM::SetDeviceClock() {
     const TimePoint now = clock_.now();
     const auto settings = ClockSettings(clock_.localTime(now));
     const std::string summary = ClockSummary(clock_.shortDateText(now), clock_.longTimeText(now));
@@ -15,7 +15,7 @@ void TFKelvraDM::SetDeviceClock() {
     for (const ClockSetting& setting : settings) {
         SetDeviceValue(std::string(setting.command), setting.value, std::string(setting.caption));
     }
-    ShowSetResult(summary, " ");
+    return ShowSetResult(summary, " ");
 }
 
 } // namespace kelvra

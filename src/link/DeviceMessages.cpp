@@ -31,6 +31,10 @@ std::string LimitMessage(std::string_view command, std::string_view valueText) {
         // The device takes the magnitude and a separate negative marker.
         message += std::to_string(-static_cast<std::int64_t>(value));
         message += protocol::kNegativeValueEnd;
+    } else if (IsHexadecimalIntegerText(valueText)) {
+        // The device reads decimal digits only.
+        message += std::to_string(value);
+        message += protocol::kValueEnd;
     } else {
         message += valueText;
         message += protocol::kValueEnd;

@@ -16,9 +16,10 @@ bool ContainsOK(std::string_view reply);
 // The reply with every CR LF pair removed; a lone CR or LF stays.
 std::string RemoveCrLf(std::string_view reply);
 
-// The datagram of a limit: command, the value as typed and "F" for a value of 0 or
-// more, or command, the magnitude and "FN" for a negative one. Throws EConvertError
-// when the value text is no integer.
+// The datagram of a limit: command, the value as typed ("+7", "007", "-0") and "F"
+// for a value of 0 or more, in decimal when typed in hexadecimal, or command, the
+// magnitude and "FN" for a negative one. Throws EConvertError when the value text is
+// no integer.
 std::string LimitMessage(std::string_view command, std::string_view valueText);
 
 // The datagram of a confirmed setting: command, value and "F"; the bare command

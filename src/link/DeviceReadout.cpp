@@ -26,35 +26,52 @@ constexpr std::array<std::pair<int, ReadoutField>, 12> kSettingsPositions{{
     {13, ReadoutField::NearLow},
 }};
 
-std::string Query(TFKelvraDM& dm, std::string_view command) {
-    return dm.QueryDevice(std::string(command));
-}
+constexpr std::array<std::string_view, kReadoutFieldCount> kFieldNames{
+    "identity_record", "identity",     "address",       "port",         "mac",
+    "gateway",         "mask",         "dns",           "time",         "date",
+    "ambient_high",    "ambient_low",  "humidity_high", "humidity_low", "pressure_high",
+    "pressure_low",    "cabinet_high", "cabinet_low",   "near_high",    "near_low",
+    "server",          "server_port",
+};
 
 } // namespace
 
-bool ReadDeviceInformation(TFKelvraDM& dm, const std::string& ipText, const std::string& portText,
-                           const ReadoutSink& sink, UnansweredHandshake unanswered) {
+std::string_view ReadoutFieldName(ReadoutField field) {
+    return kFieldNames[static_cast<std::size_t>(field)];
+}
+
+ReadoutResult ReadDeviceInformation(TFKelvraDM& dm, const std::string& ipText,
+                                    const std::string& portText, const ReadoutSink& sink,
+                                    UnansweredHandshake unanswered) {
     using namespace protocol;
 
-    const bool answered = dm.ConnectDevice(ipText, portText);
-    if (!answered && unanswered == UnansweredHandshake::Stop) {
-        return false;
+    ReadoutResult result;
+    result.handshakeAnswered = dm.ConnectDevice(ipText, portText);
+    if (!result.handshakeAnswered && unanswered == UnansweredHandshake::Stop) {
+        return result;
     }
+    const auto query = [&dm, &result](std::string_view command) {
+        std::string reply = dm.QueryDevice(std::string(command));
+        if (reply.empty() && result.unanswered.empty()) {
+            result.unanswered = command;
+        }
+        return reply;
+    };
 
-    const std::string identity = Query(dm, kReadIdentity);
+    const std::string identity = query(kReadIdentity);
     sink(ReadoutField::IdentityRecord, identity);
     dm.LoadRecord(identity);
     dm.Log(" CAS " + identity);
     sink(ReadoutField::Identity, dm.Fields()[0]);
     sink(ReadoutField::Address, ipText);
 
-    sink(ReadoutField::Port, Query(dm, kReadPort));
-    sink(ReadoutField::Mac, dm.FormatMac(Query(dm, kReadMac)));
-    sink(ReadoutField::Gateway, Query(dm, kReadGateway));
-    sink(ReadoutField::Mask, Query(dm, kReadMask));
-    sink(ReadoutField::Dns, Query(dm, kReadDns));
+    sink(ReadoutField::Port, query(kReadPort));
+    sink(ReadoutField::Mac, dm.FormatMac(query(kReadMac)));
+    sink(ReadoutField::Gateway, query(kReadGateway));
+    sink(ReadoutField::Mask, query(kReadMask));
+    sink(ReadoutField::Dns, query(kReadDns));
 
-    const std::string settings = Query(dm, kReadSettings);
+    const std::string settings = query(kReadSettings);
     if (settings.empty()) {
         // A silent device: no values rather than stale ones, and the readout goes on.
         for (const auto& [position, field] : kSettingsPositions) {
@@ -68,9 +85,9 @@ bool ReadDeviceInformation(TFKelvraDM& dm, const std::string& ipText, const std:
         }
     }
 
-    sink(ReadoutField::Server, Query(dm, kReadServer));
+    sink(ReadoutField::Server, query(kReadServer));
     sink(ReadoutField::ServerPort, std::string(kServerPort));
-    return answered;
+    return result;
 }
 
 } // namespace kelvra

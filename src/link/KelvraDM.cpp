@@ -26,8 +26,9 @@ std::int32_t AddClamped(std::int32_t tally, std::int64_t delta) {
 } // namespace
 
 TFKelvraDM::TFKelvraDM(DatagramEndpoint& endpoint, Clock& clock, OperatorConsole& console,
-                       HostNetwork& hostNetwork)
-    : endpoint_(endpoint), clock_(clock), console_(console), hostNetwork_(hostNetwork) {
+                       HostNetwork& hostNetwork, WaitListener* listener)
+    : endpoint_(endpoint), clock_(clock), console_(console), hostNetwork_(hostNetwork),
+      waits_(endpoint, clock, listener) {
     DataModuleCreate();
 }
 
@@ -56,7 +57,11 @@ void TFKelvraDM::Send(const std::string& text) {
 }
 
 std::string TFKelvraDM::Receive() {
-    return endpoint_.receive(protocol::kReceiveTimeoutMs);
+    return waits_.receive(protocol::kReceiveTimeoutMs);
+}
+
+void TFKelvraDM::Pause(int ms) {
+    waits_.pause(ms);
 }
 
 bool TFKelvraDM::ConnectDevice(const std::string& ipText, const std::string& portText) {
@@ -68,7 +73,7 @@ bool TFKelvraDM::ConnectDevice(const std::string& ipText, const std::string& por
     }
     endpoint_.setPort(port);
     endpoint_.open();
-    clock_.pause(protocol::kConnectSettleMs);
+    Pause(protocol::kConnectSettleMs);
     Send(std::string(protocol::kHandshake));
     lastResponse_ = Receive();
 
@@ -87,9 +92,9 @@ bool TFKelvraDM::ConnectDevice(const std::string& ipText, const std::string& por
 
 std::string TFKelvraDM::QueryDevice(const std::string& command) {
     Send(command);
-    clock_.pause(protocol::kCommandPauseMs);
+    Pause(protocol::kCommandPauseMs);
     const std::string reply = Receive();
-    clock_.pause(protocol::kCommandPauseMs);
+    Pause(protocol::kCommandPauseMs);
     Log(" " + command + ">>>" + reply);
     return RemoveCrLf(reply);
 }
@@ -97,10 +102,10 @@ std::string TFKelvraDM::QueryDevice(const std::string& command) {
 std::string TFKelvraDM::SendLimit(const std::string& command, const std::string& valueText) {
     const std::string message = LimitMessage(command, valueText);
     Send(message);
-    clock_.pause(protocol::kCommandPauseMs);
+    Pause(protocol::kCommandPauseMs);
     std::string reply = Receive();
     Log(" " + message + " = " + reply);
-    clock_.pause(protocol::kCommandPauseMs);
+    Pause(protocol::kCommandPauseMs);
     return reply;
 }
 
@@ -108,7 +113,7 @@ void TFKelvraDM::SetDeviceValue(const std::string& command, const std::string& v
                                 const std::string& caption) {
     for (int tries = 0;;) {
         Send(std::string(protocol::kHandshake));
-        clock_.pause(protocol::kCommandPauseMs);
+        Pause(protocol::kCommandPauseMs);
         try {
             lastResponse_ = Receive();
         } catch (const ESocketError&) {
@@ -127,21 +132,22 @@ void TFKelvraDM::SetDeviceValue(const std::string& command, const std::string& v
     // Sent even when no handshake was answered; the reply decides the score.
     const std::string message = SetMessage(command, value);
     Send(message);
-    clock_.pause(protocol::kCommandPauseMs);
+    Pause(protocol::kCommandPauseMs);
     lastResponse_ = Receive();
-    clock_.pause(protocol::kCommandPauseMs);
+    Pause(protocol::kCommandPauseMs);
     Log(" " + caption + " " + message + " = " + lastResponse_);
     setTally_ = ContainsOK(lastResponse_) ? AddClamped(setTally_, protocol::kTallyAccepted)
                                           : AddClamped(setTally_, -protocol::kTallyRefused);
 }
 
-void TFKelvraDM::ShowSetResult(const std::string& caption, const std::string& value) {
-    if (ContainsOK(lastResponse_) && setTally_ > 0) {
-        console_.showInformation(caption + " " + value + std::string(kSetDoneText));
-    } else {
-        console_.showInformation(caption + std::string(kSetFailedText));
-    }
+WriteOutcome TFKelvraDM::ShowSetResult(const std::string& caption, const std::string& value) {
+    WriteOutcome outcome;
+    outcome.set = ContainsOK(lastResponse_) && setTally_ > 0;
+    outcome.text = outcome.set ? caption + " " + value + std::string(kSetDoneText)
+                               : caption + std::string(kSetFailedText);
+    console_.showInformation(outcome.text);
     setTally_ = 0;
+    return outcome;
 }
 
 void TFKelvraDM::SplitFields(char delimiter, std::string_view text, FieldList& list) {

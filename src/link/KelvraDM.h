@@ -1,20 +1,24 @@
 #pragma once
 
 #include "core/FieldSplitting.h"
+#include "link/Operations.h"
 #include "link/Ports.h"
+#include "link/WaitSlicer.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kelvra {
 
 // The data module: the one device link of the program and every device exchange
-// that is not a click handler. It blocks the calling thread for the whole exchange.
+// that is not a click handler. It blocks the calling thread for the whole exchange;
+// a listener, when given, gets its turns during the waits.
 class TFKelvraDM {
 public:
     TFKelvraDM(DatagramEndpoint& endpoint, Clock& clock, OperatorConsole& console,
-               HostNetwork& hostNetwork);
+               HostNetwork& hostNetwork, WaitListener* listener = nullptr);
     TFKelvraDM(const TFKelvraDM&) = delete;
     TFKelvraDM& operator=(const TFKelvraDM&) = delete;
 
@@ -26,23 +30,31 @@ public:
     // One limit command, no handshake, no test of the reply. Returns the reply as
     // received ("" when none came), for a caller that wants to judge it.
     std::string SendLimit(const std::string& command, const std::string& valueText);
+    // Limit commands in order (LimitWrites.cpp). Every value is converted before the
+    // first goes out, so a bad low limit leaves the high one unsent too. Set when
+    // every reply holds "OK"; the text lists each datagram with its reply.
+    WriteOutcome SendLimits(const std::vector<LimitSetting>& limits);
+    // A quantity's high limit, then its low one.
+    WriteOutcome SetLimitPair(const Quantity& quantity, const std::string& highText,
+                              const std::string& lowText);
+    WriteOutcome SetCalibration(const std::string& valueText);
 
     // One confirmed setting: handshake loop, set command, tally.
     void SetDeviceValue(const std::string& command, const std::string& value,
                         const std::string& caption);
-    // The operator's message for a batch; starts a new tally afterwards.
-    void ShowSetResult(const std::string& caption, const std::string& value);
+    // The operator's message for a batch, which it returns; starts a new tally.
+    WriteOutcome ShowSetResult(const std::string& caption, const std::string& value);
 
     // Device writes made of confirmed settings (AddressProgramming.cpp,
     // ClockProgramming.cpp). An address goes octet by octet, then its commit when all
     // four were taken; the result box only when showResult; the tally stays as it
-    // ends. An address of fewer than four parts throws EStringListError before
-    // anything is sent.
-    void SetAddressValue(const std::string& value, const std::string& prefix,
-                         const std::string& caption, bool showResult);
+    // ends. An address that is not four octets throws (ProgrammableAddressParts)
+    // before anything is sent.
+    WriteOutcome SetAddressValue(const std::string& value, const std::string& prefix,
+                                 const std::string& caption, bool showResult);
     // The device clock from one reading of the PC clock, judged from a tally of 0;
     // one result box at the end.
-    void SetDeviceClock();
+    WriteOutcome SetDeviceClock();
     // The PC's first IPv4 address, or one of the "ERROR_" texts.
     std::string GetLocalIpText();
 
@@ -78,11 +90,13 @@ private:
     void DataModuleCreate();
     void Send(const std::string& text);
     std::string Receive();
+    void Pause(int ms);
 
     DatagramEndpoint& endpoint_;
     Clock& clock_;
     OperatorConsole& console_;
     HostNetwork& hostNetwork_;
+    WaitSlicer waits_;
 
     std::string lastResponse_;
     std::int32_t setTally_ = 0;

@@ -1,11 +1,12 @@
 #pragma once
 
-// The seams the device link is built on. The real implementations live in net/
-// and ui/; the tests put fakes with virtual time in their place.
+// The seams the device link is built on. The real implementations live in net/,
+// ui/ and cli/; the tests put fakes with virtual time in their place.
 
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kelvra {
 
@@ -33,11 +34,9 @@ public:
     virtual std::string receive(int timeoutMs) = 0;
 };
 
-// How the operator's window stays painted while the link waits on the device. The
-// clock's pauses and the endpoint's reply wait run in slices of kWaitSliceMs and
-// give the listener a turn after a slice whenever a whole slice is still left, so
-// a turn never lengthens a wait unless it lasts longer than a slice itself. A turn
-// must not use the link.
+// The operator's window during a device operation's waits: the link waits in
+// slices of kWaitSliceMs and gives the listener a turn between them (WaitSlicer.h).
+// A turn must not use the link.
 inline constexpr int kWaitSliceMs = 10;
 
 class WaitListener {
@@ -67,6 +66,9 @@ public:
     virtual TimePoint now() const = 0;
     // Blocks the calling thread for ms milliseconds (virtual time in tests).
     virtual void pause(int ms) = 0;
+    // Milliseconds on a clock that never goes back, whatever the PC clock does;
+    // waits are measured on it.
+    virtual long long steadyMs() const = 0;
     // The system's long time format (hours, minutes, seconds; no date, no zone).
     virtual std::string longTimeText(TimePoint t) const = 0;
     // The system's short date format.
@@ -89,11 +91,17 @@ public:
 // The PC's own network: its address, the echo probe and the neighbour table.
 class HostNetwork {
 public:
+    // What localIpText() gives instead of an address: the socket layer would not
+    // start, the PC's name is unknown, or no IPv4 address was found for it.
+    static constexpr std::string_view kErrorWinsock = "ERROR_WINSOCK";
+    static constexpr std::string_view kErrorHostname = "ERROR_HOSTNAME";
+    static constexpr std::string_view kErrorGethost = "ERROR_GETHOST";
+
     virtual ~HostNetwork() = default;
 
     // True and text set to the PC's first IPv4 address; false and text untouched.
     virtual bool localIp(std::string& text) = 0;
-    // The same address, or "ERROR_WINSOCK", "ERROR_HOSTNAME" or "ERROR_GETHOST".
+    // The same address, or one of the texts below.
     virtual std::string localIpText() = 0;
     // One echo request with a 100 ms time-out; true when anything answered.
     virtual bool ping(const std::string& text) = 0;

@@ -14,6 +14,9 @@ inline constexpr int kCommandPauseMs = 300;  // between send and receive, and af
 inline constexpr int kReceiveTimeoutMs = 2000;
 inline constexpr int kReceiveBufferBytes = 8192;
 
+// The device's port unless the operator says otherwise.
+inline constexpr std::string_view kDefaultPortText = "10001";
+
 // Highest valid UDP port.
 inline constexpr int kMaxPort = 65535;
 

@@ -102,7 +102,7 @@ InterfaceWalk FirstInterfaceAddress() {
 LocalAddress FindLocalAddress() {
     const SocketLayer layer;
     if (!layer.started()) {
-        return {std::nullopt, kErrorWinsock};
+        return {std::nullopt, HostNetwork::kErrorWinsock};
     }
     const InterfaceWalk walk = FirstInterfaceAddress();
     if (walk.address) {
@@ -111,18 +111,18 @@ LocalAddress FindLocalAddress() {
     if (walk.listed) {
         // The list is the truth: a name the hosts file maps to some address does
         // not give a PC without a network an address on it.
-        return {std::nullopt, kErrorGethost};
+        return {std::nullopt, HostNetwork::kErrorGethost};
     }
     std::array<char, kHostNameBytes> hostName{};
     if (::gethostname(hostName.data(), static_cast<int>(hostName.size() - 1)) != 0) {
-        return {std::nullopt, kErrorHostname};
+        return {std::nullopt, HostNetwork::kErrorHostname};
     }
     for (const Ipv4Bytes& address : LookUpHostAddresses(hostName.data())) {
         if (!IsLoopbackAddress(address)) {
             return {address, {}};
         }
     }
-    return {std::nullopt, kErrorGethost};
+    return {std::nullopt, HostNetwork::kErrorGethost};
 }
 
 } // namespace kelvra::net

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Ipv4Address.h"
+#include "link/Ports.h"
 
 #include <optional>
 #include <string_view>
@@ -13,15 +14,11 @@ struct LocalAddress {
     std::string_view failureToken; // set only when address is empty
 };
 
-inline constexpr std::string_view kErrorWinsock = "ERROR_WINSOCK";
-inline constexpr std::string_view kErrorHostname = "ERROR_HOSTNAME";
-inline constexpr std::string_view kErrorGethost = "ERROR_GETHOST";
-
 // The first IPv4 address of an interface that is up and not loopback. Only when
 // the system will not list its interfaces does the look-up of the PC's host name
 // stand in. A loopback address never counts: it would make the start-up walk
 // probe 127.x.x.251 and downwards, which all answer. Without an address the
-// token is "ERROR_GETHOST".
+// token is HostNetwork::kErrorGethost.
 LocalAddress FindLocalAddress();
 
 } // namespace kelvra::net

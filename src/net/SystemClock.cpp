@@ -1,8 +1,7 @@
 #include "net/SystemClock.h"
 
-#include "net/SlicedWait.h"
+#include "net/Deadline.h"
 
-#include <algorithm>
 #include <array>
 #include <ctime>
 #include <thread>
@@ -84,12 +83,13 @@ TimePoint SystemClock::now() const {
 }
 
 void SystemClock::pause(int ms) {
-    const Deadline deadline = DeadlineIn(ms);
-    WaitInSlices(deadline, listener_, [deadline](int sliceMs) {
-        std::this_thread::sleep_until(std::min(deadline, std::chrono::steady_clock::now() +
-                                                             std::chrono::milliseconds(sliceMs)));
-        return false;
-    });
+    std::this_thread::sleep_until(DeadlineIn(ms));
+}
+
+long long SystemClock::steadyMs() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 std::string SystemClock::longTimeText(TimePoint t) const {

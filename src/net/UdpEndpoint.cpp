@@ -4,7 +4,6 @@
 #include "core/Errors.h"
 #include "net/Deadline.h"
 #include "net/HostResolution.h"
-#include "net/SlicedWait.h"
 #include "net/SocketAddress.h"
 
 #include <thread>
@@ -126,15 +125,11 @@ std::string UdpEndpoint::receive(int timeoutMs) {
     if (!peer_) {
         // Nothing sent since opening: no datagram could be a reply, and the socket
         // has no local port yet.
-        WaitInSlices(deadline, listener_, [](int sliceMs) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(sliceMs));
-            return false;
-        });
+        std::this_thread::sleep_until(deadline);
         return {};
     }
     for (;;) {
-        if (!WaitInSlices(deadline, listener_,
-                          [this](int sliceMs) { return WaitReadable(socket_, sliceMs); })) {
+        if (!WaitReadable(socket_, MillisecondsLeft(deadline))) {
             return {};
         }
         const std::optional<Datagram> datagram = readDatagram();

@@ -19,7 +19,6 @@ namespace kelvra::net {
 // the address the last datagram went to counts as a reply.
 class UdpEndpoint : public DatagramEndpoint {
 public:
-    static constexpr int kReceiveTimeoutMs = protocol::kReceiveTimeoutMs;
     static constexpr int kBufferSize = protocol::kReceiveBufferBytes;
 
     UdpEndpoint() = default;
@@ -38,9 +37,6 @@ public:
 
     void send(const std::string& text) override;
     std::string receive(int timeoutMs) override;
-
-    // Who gets a turn while receive() waits; none by default.
-    void setWaitListener(WaitListener* listener) { listener_ = listener; }
 
     // The port the system gave the socket at its first send; 0 before that and
     // while closed.
@@ -63,7 +59,6 @@ private:
     std::int32_t port_ = 0;
     // Where the last datagram since opening went; the only source of a reply.
     std::optional<Ipv4Bytes> peer_;
-    WaitListener* listener_ = nullptr;
 };
 
 } // namespace kelvra::net

@@ -24,6 +24,8 @@ class QToolButton;
 namespace kelvra {
 
 class TFKelvraDM;
+struct AddressKind;
+struct Quantity;
 
 // The program's one window: the connection and setting fields, the device
 // information, the alarm limits, the exchange log and the operation buttons. It is
@@ -196,10 +198,10 @@ private:
     QWidget* buildLogColumn();
     void wireHandlers();
     void wireWriteHandlers(); // MainWriteButtons.cpp
-    void sendLimitPair(const TCaptionedEdit* high, std::string_view highCommand,
-                       const TCaptionedEdit* low, std::string_view lowCommand);
+    void sendLimitPair(const TCaptionedEdit* high, const TCaptionedEdit* low,
+                       const Quantity& quantity);
     void sendCalibration(const TCaptionedEdit* box);
-    void writeAddress(const TCaptionedEdit* box, std::string_view prefix);
+    void writeAddress(const TCaptionedEdit* box, const AddressKind& kind);
     void bindClick(QAbstractButton* button, void (TfrmMain::*handler)(), HandlerKind kind);
     void fitOuterSize();
     void wireBehaviours();
@@ -218,9 +220,6 @@ private:
     std::unique_ptr<Dialogs> ownDialogs_;
     Dialogs& dialogs_;
     TFKelvraDM* FKelvraDM = nullptr;
-    // The last identity reply of the readout, without CR LF.
-    std::string CasResponse;
-    bool outerSizeFitted_ = false;
 
     // While a device handler runs, and while one of its waits gives the window a turn.
     bool operationRunning_ = false;

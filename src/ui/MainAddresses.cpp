@@ -2,10 +2,12 @@
 
 #include "core/AddressParts.h"
 #include "link/KelvraDM.h"
+#include "link/Operations.h"
 #include "link/Protocol.h"
 #include "ui/Main.h"
 
 #include <array>
+#include <vector>
 
 namespace kelvra {
 
@@ -24,8 +26,8 @@ struct AddressToWrite {
     std::string caption;
 };
 
-AddressToWrite Read(const TCaptionedEdit* box, std::string_view prefix) {
-    return {box->text().toStdString(), std::string(prefix),
+AddressToWrite Read(const TCaptionedEdit* box, const AddressKind& kind) {
+    return {box->text().toStdString(), std::string(kind.prefix),
             box->FieldCaption()->text().toStdString()};
 }
 
@@ -35,11 +37,11 @@ std::string TfrmMain::GetLocalIpText() {
     return FKelvraDM != nullptr ? FKelvraDM->GetLocalIpText() : std::string();
 }
 
-void TfrmMain::writeAddress(const TCaptionedEdit* box, std::string_view prefix) {
+void TfrmMain::writeAddress(const TCaptionedEdit* box, const AddressKind& kind) {
     if (FKelvraDM == nullptr) {
         return;
     }
-    const AddressToWrite address = Read(box, prefix);
+    const AddressToWrite address = Read(box, kind);
     FKelvraDM->SetAddressValue(address.value, address.prefix, address.caption, true);
 }
 
@@ -52,13 +54,13 @@ void TfrmMain::btnCihazaUygulaClick() {
     TFKelvraDM& dm = *FKelvraDM;
     using namespace protocol;
     const std::array<AddressToWrite, 4> addresses{
-        Read(yeniCihazIP, kDeviceAddress), Read(yeniAgGecidi, kSubnetMask),
-        Read(yeniVarsayilanAg, kGateway), Read(yeniDNS, kDnsServer)};
+        Read(yeniCihazIP, kDeviceAddressKind), Read(yeniAgGecidi, kSubnetMaskKind),
+        Read(yeniVarsayilanAg, kGatewayKind), Read(yeniDNS, kDnsServerKind)};
     const std::string& newAddress = addresses.front().value;
 
     // A mistyped DNS must not be found after the device's address has changed.
     for (const AddressToWrite& address : addresses) {
-        AddressParts(address.value);
+        ProgrammableAddressParts(address.value, address.caption);
     }
 
     // A warning only: a device may well be moved to another network.
@@ -83,31 +85,40 @@ void TfrmMain::btnCihazaUygulaClick() {
         return;
     }
 
-    // Each address goes out whatever became of the one before; the log shows the replies.
+    // Each address goes out whatever became of the one before. Those the device did
+    // not take are named, so that nobody power-cycles a device that took nothing.
+    std::vector<std::string> failures;
     for (const AddressToWrite& address : addresses) {
-        dm.SetAddressValue(address.value, address.prefix, address.caption, false);
+        const WriteOutcome outcome =
+            dm.SetAddressValue(address.value, address.prefix, address.caption, false);
+        if (!outcome.set) {
+            failures.push_back(outcome.text);
+        }
+    }
+    for (const std::string& failure : failures) {
+        showInformation(failure);
     }
     showInformation(std::string(kPowerCycleText));
 }
 
 void TfrmMain::btnYeniIPClick() {
-    writeAddress(yeniCihazIP, protocol::kDeviceAddress);
+    writeAddress(yeniCihazIP, kDeviceAddressKind);
 }
 
 void TfrmMain::btnAltAgClick() {
-    writeAddress(yeniAgGecidi, protocol::kSubnetMask);
+    writeAddress(yeniAgGecidi, kSubnetMaskKind);
 }
 
 void TfrmMain::btnVarsayilanAgClick() {
-    writeAddress(yeniVarsayilanAg, protocol::kGateway);
+    writeAddress(yeniVarsayilanAg, kGatewayKind);
 }
 
 void TfrmMain::btnDNSClick() {
-    writeAddress(yeniDNS, protocol::kDnsServer);
+    writeAddress(yeniDNS, kDnsServerKind);
 }
 
 void TfrmMain::BTNServerIPClick() {
-    writeAddress(UzakIP, protocol::kServerAddress);
+    writeAddress(UzakIP, kServerAddressKind);
 }
 
 } // namespace kelvra

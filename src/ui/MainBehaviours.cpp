@@ -28,9 +28,11 @@ namespace {
 // Any web address may stand for the maker's; this one is reserved for examples.
 constexpr const char* kMakerWebAddress = "https://www.kelvra.example/";
 
-// The first candidate is .251 (255 - 4), the last .0.
+// The first candidate is .251 (255 - 4), the last .1: an address ending in .0 is
+// one the apply button refuses.
 constexpr int kFirstCandidateStep = 4;
 constexpr int kLastOctetMax = 255;
+constexpr int kLastCandidateOctet = 1;
 
 // Runs an action when a left-button event of one type reaches the widget itself:
 // a double-click, or a release inside it, which makes a click. An event a child
@@ -108,7 +110,7 @@ void TfrmMain::SuggestFreeAddress() {
         if (!dm.AddressTaken(yeniCihazIP->text().toStdString())) {
             return;
         }
-        if (lastOctet == 0) {
+        if (lastOctet == kLastCandidateOctet) {
             // Every address answered: proposing one of them would clash.
             yeniCihazIP->clear();
             return;

@@ -1,5 +1,8 @@
 // The window's form: every container, field, caption, initial text and button.
 
+#include "link/Operations.h"
+#include "link/Protocol.h"
+#include "ui/Accessibility.h"
 #include "ui/Main.h"
 
 #include <QBoxLayout>
@@ -49,6 +52,8 @@ constexpr int kArrowSize = 21;
 constexpr int kArrowIcon = 16;
 
 const char* const kArrowIconPath = ":/icons/arrow-down-right.svg";
+// An arrow button's name and tool-tip: what it sends, in the accusative.
+const char* const kSendPattern = "%1 cihaza gönder";
 const char* const kLogoPath = ":/icons/logo.svg";
 
 // The window's fonts are Windows fonts. Elsewhere Qt takes the first installed
@@ -103,6 +108,9 @@ QGroupBox#cxGroupBox1 { margin-top: 0px; padding-top: 0px; }
 QFrame#pnlSaatTarih { border: 1px solid #a9adb3; border-radius: 3px; }
 )";
 
+// The address boxes' captions and the port's first text are the link's own, so the
+// window and the command line name them alike. Each is a string literal, so its
+// data() ends in a NUL.
 struct FieldSpec {
     TCaptionedEdit* TfrmMain::*member;
     const char* name;
@@ -157,7 +165,9 @@ QToolButton* SpeedButton(QWidget* parent, const char* name, const char* text, co
                          int iconSize) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it, a click does not take the focus from the box being typed in.
+    button->setFocusPolicy(Qt::TabFocus);
+    PressOnEnter(*button);
     button->setAutoRaise(true);
     button->setIcon(Picture(icon));
     button->setIconSize(QSize(iconSize, iconSize));
@@ -173,8 +183,12 @@ QToolButton* SpeedButton(QWidget* parent, const char* name, const char* text, co
     return button;
 }
 
-QToolButton* ArrowButton(QWidget* parent, const char* name, const QWidget* besideBox) {
+QToolButton* ArrowButton(QWidget* parent, const char* name, const QWidget* besideBox,
+                         const char* sends) {
     QToolButton* button = SpeedButton(parent, name, nullptr, kArrowIconPath, kArrowIcon);
+    const QString says = QString::fromUtf8(kSendPattern).arg(QString::fromUtf8(sends));
+    button->setAccessibleName(says);
+    button->setToolTip(says);
     const QRect box = besideBox->geometry();
     button->setGeometry(box.right() + 1 + 2, box.top(), kArrowSize, box.height());
     return button;
@@ -184,6 +198,7 @@ QPushButton* PushButton(QWidget* parent, const char* name, const char* text, con
                         int iconSize) {
     auto* button = new QPushButton(QString::fromUtf8(text), parent);
     button->setObjectName(QString::fromLatin1(name));
+    PressOnEnter(*button);
     button->setIcon(Picture(icon));
     button->setIconSize(QSize(iconSize, iconSize));
     return button;
@@ -261,18 +276,25 @@ void TfrmMain::buildWindow() {
     setStyleSheet(
         QString::fromLatin1(kWindowStyle).arg(FittingTextPixels(findChildren<TFieldCaption*>())));
 
-    // Tab walks the fields column by column, each from the top down, then "Kapat".
+    NameRepeatedCaptions(*this);
+
+    // Tab walks the fields and buttons column by column, each from the top down. A
+    // button comes after the boxes it stands beside, and a button of the bottom bar
+    // ends the column it stands under.
     QWidget* const focusOrder[] = {
         // left column
-        cihazIP, cihazPort, yeniCihazIP, yeniAgGecidi, yeniVarsayilanAg, yeniDNS, btnCihazaUygula,
-        deTarihSaat, UzakIP,
+        cihazIP, cihazPort, yeniCihazIP, btnYeniIP, yeniAgGecidi, btnAltAg, yeniVarsayilanAg,
+        btnVarsayilanAg, yeniDNS, btnDNS, btnCihazaUygula, deTarihSaat, btnTarihSaatSet, UzakIP,
+        BTNServerIP, btnBaglan, btnBilgileriAl,
         // device information
         EDTCIHAZID, cIP, CPort, CMac, CGateway, cIPMask, cDNS, CServerIP, cServerPort,
-        cbKalibrasyonArti, cbKalibrasyonEksi, cbSaat, cbTarih,
+        cbKalibrasyonArti, btnKalibrasyonArti, cbKalibrasyonEksi, btnKalibrasyonEksi, cbSaat,
+        cbTarih,
         // alarm limits
-        cbDolapIsiYuksek, cbDolapIsiDusuk, cbNemYuksek, cbNemDusuk, cbOrtamIsiY, cbOrtamIsiD,
-        cbBasincYuksek, cbBasincDusuk, cbYakinIsiYuksek, cbYakinIsiDusuk,
-        // exchange log, bottom bar
+        cbDolapIsiYuksek, cbDolapIsiDusuk, btnDolapIsiSet, cbNemYuksek, cbNemDusuk, btnNem,
+        cbOrtamIsiY, cbOrtamIsiD, btnOrtamIsi, cbBasincYuksek, cbBasincDusuk, btnBasinc,
+        cbYakinIsiYuksek, cbYakinIsiDusuk, btnYakinIsi,
+        // exchange log, and "Kapat" below it
         mmo, btnTemizle, btnKapat};
     for (std::size_t i = 1; i < std::size(focusOrder); ++i) {
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
@@ -358,25 +380,31 @@ QWidget* TfrmMain::buildLeftColumn() {
              {&TfrmMain::cihazIP, "cihazIP", "Cihaz IP Adresi", 120, 90, "192.168.1.200", false},
              connection.boxLeft, connection.row(0));
     AddField(*this, gbCBaglanti,
-             {&TfrmMain::cihazPort, "cihazPort", "Cihaz Port Adresi", 120, 90, "10001", false},
+             {&TfrmMain::cihazPort, "cihazPort", "Cihaz Port Adresi", 120, 90,
+              protocol::kDefaultPortText.data(), false},
              connection.boxLeft, connection.row(1));
 
     const RowGrid toWrite{wideBoxLeft, kTitledFirstRow, 23};
     const FieldSpec writeFields[] = {
-        {&TfrmMain::yeniCihazIP, "yeniCihazIP", "Yeni IP Adresi", 120, 90, "192.168.1.200", false},
-        {&TfrmMain::yeniAgGecidi, "yeniAgGecidi", "Alt Ağ Maskesi", 120, 90, "255.255.255.0",
-         false},
-        {&TfrmMain::yeniVarsayilanAg, "yeniVarsayilanAg", "Varsayılan Ağ Geçidi", 120, 90,
+        {&TfrmMain::yeniCihazIP, "yeniCihazIP", kDeviceAddressKind.caption.data(), 120, 90,
+         "192.168.1.200", false},
+        {&TfrmMain::yeniAgGecidi, "yeniAgGecidi", kSubnetMaskKind.caption.data(), 120, 90,
+         "255.255.255.0", false},
+        {&TfrmMain::yeniVarsayilanAg, "yeniVarsayilanAg", kGatewayKind.caption.data(), 120, 90,
          "192.168.1.1", false},
-        {&TfrmMain::yeniDNS, "yeniDNS", "DNS", 120, 90, "192.168.1.1", false},
+        {&TfrmMain::yeniDNS, "yeniDNS", kDnsServerKind.caption.data(), 120, 90, "192.168.1.1",
+         false},
     };
     QToolButton* TfrmMain::*const writeButtons[] = {&TfrmMain::btnYeniIP, &TfrmMain::btnAltAg,
                                                     &TfrmMain::btnVarsayilanAg, &TfrmMain::btnDNS};
     const char* const writeButtonNames[] = {"btnYeniIP", "btnAltAg", "btnVarsayilanAg", "btnDNS"};
+    const char* const writeButtonSends[] = {"Yeni IP Adresini", "Alt Ağ Maskesini",
+                                            "Varsayılan Ağ Geçidini", "DNS adresini"};
     for (int i = 0; i < 4; ++i) {
         TCaptionedEdit* box =
             AddField(*this, gbCihazaYazilacak, writeFields[i], toWrite.boxLeft, toWrite.row(i));
-        QToolButton* arrow = ArrowButton(gbCihazaYazilacak, writeButtonNames[i], box);
+        QToolButton* arrow =
+            ArrowButton(gbCihazaYazilacak, writeButtonNames[i], box, writeButtonSends[i]);
         arrow->hide(); // nothing in the program shows these four
         this->*writeButtons[i] = arrow;
     }
@@ -388,13 +416,14 @@ QWidget* TfrmMain::buildLeftColumn() {
     deTarihSaat = new TCaptionedDateEdit(gbTarihSaat);
     SetUpCaption(deTarihSaat, "deTarihSaat", "Tarih Saat", 70);
     deTarihSaat->setGeometry(8 + 70 + kCaptionGap, kTitledFirstRow, 125, kBoxHeight);
-    btnTarihSaatSet = ArrowButton(gbTarihSaat, "btnTarihSaatSet", deTarihSaat);
+    btnTarihSaatSet = ArrowButton(gbTarihSaat, "btnTarihSaatSet", deTarihSaat, "Tarih ve saati");
 
     TCaptionedEdit* remote =
         AddField(*this, gbUzak,
-                 {&TfrmMain::UzakIP, "UzakIP", "Modem IP Adresi", 120, 91, "192.168.1.1", false},
+                 {&TfrmMain::UzakIP, "UzakIP", kServerAddressKind.caption.data(), 120, 91,
+                  "192.168.1.1", false},
                  wideBoxLeft, kTitledFirstRow + 3);
-    BTNServerIP = ArrowButton(gbUzak, "BTNServerIP", remote);
+    BTNServerIP = ArrowButton(gbUzak, "BTNServerIP", remote, "Modem IP Adresini");
     return pnlsol;
 }
 
@@ -433,12 +462,14 @@ QWidget* TfrmMain::buildDeviceColumn() {
         AddField(*this, cxGroupBox2,
                  {&TfrmMain::cbKalibrasyonArti, "cbKalibrasyonArti", "+", 75, 51, "", false},
                  calibration.boxLeft, calibration.row(0));
-    btnKalibrasyonArti = ArrowButton(cxGroupBox2, "btnKalibrasyonArti", plus);
+    btnKalibrasyonArti =
+        ArrowButton(cxGroupBox2, "btnKalibrasyonArti", plus, "Kalibrasyon + değerini");
     TCaptionedEdit* minus =
         AddField(*this, cxGroupBox2,
                  {&TfrmMain::cbKalibrasyonEksi, "cbKalibrasyonEksi", "-", 75, 51, "", false},
                  calibration.boxLeft, calibration.row(1));
-    btnKalibrasyonEksi = ArrowButton(cxGroupBox2, "btnKalibrasyonEksi", minus);
+    btnKalibrasyonEksi =
+        ArrowButton(cxGroupBox2, "btnKalibrasyonEksi", minus, "Kalibrasyon - değerini");
 
     const RowGrid clock{6 + 75 + kCaptionGap, kFrameFirstRow, kRowStep};
     AddField(*this, pnlSaatTarih, {&TfrmMain::cbSaat, "cbSaat", "Saat", 75, 74, "", true},
@@ -461,6 +492,7 @@ QWidget* TfrmMain::buildLimitsColumn() {
         FieldSpec low;
         QToolButton* TfrmMain::*button;
         const char* buttonName;
+        const char* sends;
     };
     const LimitGroup limits[] = {
         {&TfrmMain::gbDolapIsi,
@@ -469,35 +501,40 @@ QWidget* TfrmMain::buildLimitsColumn() {
          {&TfrmMain::cbDolapIsiYuksek, "cbDolapIsiYuksek", "En Yüksek", 75, 75, "", false},
          {&TfrmMain::cbDolapIsiDusuk, "cbDolapIsiDusuk", "En Düşük", 75, 75, "", false},
          &TfrmMain::btnDolapIsiSet,
-         "btnDolapIsiSet"},
+         "btnDolapIsiSet",
+         "Dolap Isı sınırlarını"},
         {&TfrmMain::gbNem,
          "gbNem",
          "Nem",
          {&TfrmMain::cbNemYuksek, "cbNemYuksek", "En Yüksek", 75, 75, "", false},
          {&TfrmMain::cbNemDusuk, "cbNemDusuk", "En Düşük", 75, 75, "", false},
          &TfrmMain::btnNem,
-         "btnNem"},
+         "btnNem",
+         "Nem sınırlarını"},
         {&TfrmMain::gbOrtamIsi,
          "gbOrtamIsi",
          "Ortam Isı",
          {&TfrmMain::cbOrtamIsiY, "cbOrtamIsiY", "En Yüksek", 75, 75, "", false},
          {&TfrmMain::cbOrtamIsiD, "cbOrtamIsiD", "En Düşük", 75, 75, "", false},
          &TfrmMain::btnOrtamIsi,
-         "btnOrtamIsi"},
+         "btnOrtamIsi",
+         "Ortam Isı sınırlarını"},
         {&TfrmMain::gbBasinc,
          "gbBasinc",
          "Basınç",
          {&TfrmMain::cbBasincYuksek, "cbBasincYuksek", "En Yüksek", 75, 75, "", false},
          {&TfrmMain::cbBasincDusuk, "cbBasincDusuk", "En Düşük", 75, 75, "", false},
          &TfrmMain::btnBasinc,
-         "btnBasinc"},
+         "btnBasinc",
+         "Basınç sınırlarını"},
         {&TfrmMain::gbYakinIsi,
          "gbYakinIsi",
          "Yakın Isı",
          {&TfrmMain::cbYakinIsiYuksek, "cbYakinIsiYuksek", "Yüksek", 75, 75, "", false},
          {&TfrmMain::cbYakinIsiDusuk, "cbYakinIsiDusuk", "Düşük", 75, 75, "", false},
          &TfrmMain::btnYakinIsi,
-         "btnYakinIsi"},
+         "btnYakinIsi",
+         "Yakın Isı sınırlarını"},
     };
     for (const LimitGroup& limit : limits) {
         QGroupBox* group = Fixed(Group(gbsetbilgileri, limit.name, limit.title), 0, 60);
@@ -507,7 +544,7 @@ QWidget* TfrmMain::buildLimitsColumn() {
         AddField(*this, group, limit.high, rows.boxLeft, rows.row(0));
         TCaptionedEdit* low = AddField(*this, group, limit.low, rows.boxLeft, rows.row(1));
         // One button for the pair, as tall as both boxes together.
-        QToolButton* button = ArrowButton(group, limit.buttonName, low);
+        QToolButton* button = ArrowButton(group, limit.buttonName, low, limit.sends);
         button->setGeometry(low->geometry().right() + 1 + 8, rows.row(0), 26,
                             rows.row(1) + kBoxHeight - rows.row(0));
         this->*limit.button = button;

@@ -2,47 +2,44 @@
 // the log line as the only trace.
 
 #include "link/KelvraDM.h"
-#include "link/Protocol.h"
+#include "link/Operations.h"
 #include "ui/Main.h"
 
 namespace kelvra {
 
-// The low box is read only once the high command's exchange has ended.
-void TfrmMain::sendLimitPair(const TCaptionedEdit* high, std::string_view highCommand,
-                             const TCaptionedEdit* low, std::string_view lowCommand) {
+void TfrmMain::sendLimitPair(const TCaptionedEdit* high, const TCaptionedEdit* low,
+                             const Quantity& quantity) {
     if (FKelvraDM == nullptr) {
         return;
     }
-    FKelvraDM->SendLimit(std::string(highCommand), high->text().toStdString());
-    FKelvraDM->SendLimit(std::string(lowCommand), low->text().toStdString());
+    FKelvraDM->SetLimitPair(quantity, high->text().toStdString(), low->text().toStdString());
 }
 
 void TfrmMain::sendCalibration(const TCaptionedEdit* box) {
     if (FKelvraDM == nullptr) {
         return;
     }
-    // Both boxes send the same command; the sign is the box value's own.
-    FKelvraDM->SendLimit(std::string(protocol::kCalibration), box->text().toStdString());
+    FKelvraDM->SetCalibration(box->text().toStdString());
 }
 
 void TfrmMain::btnOrtamIsiClick() {
-    sendLimitPair(cbOrtamIsiY, protocol::kAmbientHigh, cbOrtamIsiD, protocol::kAmbientLow);
+    sendLimitPair(cbOrtamIsiY, cbOrtamIsiD, kAmbient);
 }
 
 void TfrmMain::btnNemClick() {
-    sendLimitPair(cbNemYuksek, protocol::kHumidityHigh, cbNemDusuk, protocol::kHumidityLow);
+    sendLimitPair(cbNemYuksek, cbNemDusuk, kHumidity);
 }
 
 void TfrmMain::btnBasincClick() {
-    sendLimitPair(cbBasincYuksek, protocol::kPressureHigh, cbBasincDusuk, protocol::kPressureLow);
+    sendLimitPair(cbBasincYuksek, cbBasincDusuk, kPressure);
 }
 
 void TfrmMain::btnDolapIsiSetClick() {
-    sendLimitPair(cbDolapIsiYuksek, protocol::kCabinetHigh, cbDolapIsiDusuk, protocol::kCabinetLow);
+    sendLimitPair(cbDolapIsiYuksek, cbDolapIsiDusuk, kCabinet);
 }
 
 void TfrmMain::btnYakinIsiClick() {
-    sendLimitPair(cbYakinIsiYuksek, protocol::kNearHigh, cbYakinIsiDusuk, protocol::kNearLow);
+    sendLimitPair(cbYakinIsiYuksek, cbYakinIsiDusuk, kNear);
 }
 
 void TfrmMain::btnKalibrasyonArtiClick() {

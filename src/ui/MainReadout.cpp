@@ -58,9 +58,6 @@ void TfrmMain::btnBilgileriAlClick() {
     ReadDeviceInformation(*FKelvraDM, cihazIP->text().toStdString(),
                           cihazPort->text().toStdString(),
                           [this](ReadoutField field, const std::string& value) {
-                              if (field == ReadoutField::IdentityRecord) {
-                                  CasResponse = value;
-                              }
                               for (const auto& [boxField, box] : kBoxes) {
                                   if (boxField == field) {
                                       Show(this->*box, value);

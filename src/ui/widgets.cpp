@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace kelvra {
 
@@ -131,7 +133,39 @@ void CaptionBinding::followLayoutDirection() {
 }
 
 TCaptionedEdit::TCaptionedEdit(QWidget* parent)
-    : QLineEdit(parent), CaptionedBox(static_cast<QWidget&>(*this)) {}
+    : QLineEdit(parent), CaptionedBox(static_cast<QWidget&>(*this)) {
+    connect(this, &QLineEdit::textChanged, this, &TCaptionedEdit::showWholeTextWhenWider);
+}
+
+void TCaptionedEdit::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        showWholeTextWhenWider();
+    }
+}
+
+void TCaptionedEdit::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    showWholeTextWhenWider();
+}
+
+bool TCaptionedEdit::textFits() const {
+    // Measured as QLineEdit lays out its line: 2 px inside either end of the
+    // contents, and a pixel each for the caret and after it.
+    constexpr int kLineMargin = 2;
+    constexpr int kCaretRoom = 2;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                               .marginsRemoved(textMargins());
+    return fontMetrics().horizontalAdvance(text()) + kCaretRoom <=
+           contents.width() - 2 * kLineMargin;
+}
+
+void TCaptionedEdit::showWholeTextWhenWider() {
+    setToolTip(textFits() ? QString() : text());
+}
 
 TCaptionedDateEdit::TCaptionedDateEdit(QWidget* parent)
     : QDateTimeEdit(parent), CaptionedBox(static_cast<QWidget&>(*this)) {

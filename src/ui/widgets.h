@@ -1,8 +1,9 @@
 #pragma once
 
 // Boxes that carry their own caption label. The caption is a sibling of the box
-// (same parent), so the box's accessible name is the caption's text, and it
-// follows the box wherever it is moved, shown, hidden or disabled.
+// (same parent), so the caption's text is the box's accessible name unless the box
+// is given one of its own, and it follows the box wherever it is moved, shown,
+// hidden or disabled.
 
 #include <QDateTimeEdit>
 #include <QLabel>
@@ -87,12 +88,21 @@ private:
     CaptionBinding binding_;
 };
 
-// A single-line text box with a caption.
+// A single-line text box with a caption. A text wider than the box is also its
+// tool-tip, so that it can be read whole without scrolling through it.
 class TCaptionedEdit : public QLineEdit, public CaptionedBox {
     Q_OBJECT
 
 public:
     explicit TCaptionedEdit(QWidget* parent = nullptr);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    bool textFits() const;
+    void showWholeTextWhenWider();
 };
 
 // A read-only date and time box with a caption and a calendar drop-down. It shows

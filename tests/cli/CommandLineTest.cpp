@@ -107,7 +107,6 @@ const Address kAddresses[] = {
     {{"device", "192.168.1.50"}, {"192.168.1.50", "CI", "Yeni IP Adresi"}},
     {{"mask", "255.255.0.0"}, {"255.255.0.0", "CK", "Alt Ağ Maskesi"}},
     {{"gateway", "192.168.01.1"}, {"192.168.01.1", "CG", "Varsayılan Ağ Geçidi"}},
-    {{"dns", "1.1.1.1.9"}, {"1.1.1.1.9", "CD", "DNS"}}, // parts after the fourth never go
     {{"server", "10.0.0.9"}, {"10.0.0.9", "CS", "Modem IP Adresi"}},
     // Only the device's own address must not end in 0 or begin with 127.
     {{"gateway", "127.0.0.0"}, {"127.0.0.0", "CG", "Varsayılan Ağ Geçidi"}},
@@ -167,6 +166,12 @@ const Refused kRefused[] = {
     {"no dot",
      {"--device", "h", "set-address", "server", ""},
      "'' is not an address of four dotted parts (List index out of bounds (0))"},
+    {"fifth part",
+     {"--device", "h", "set-address", "dns", "1.1.1.1.9"},
+     "'1.1.1.1.9' is not an address of four parts of 0 to 255"},
+    {"empty last part",
+     {"--device", "h", "set-address", "server", "192.168.1."},
+     "'192.168.1.' is not an address of four parts of 0 to 255"},
     {"device address ending in 0",
      {"--device", "h", "set-address", "device", "192.168.1.00"},
      "'192.168.1.00' cannot be a device address: its last part is 0"},

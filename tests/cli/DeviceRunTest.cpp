@@ -4,6 +4,7 @@
 #include "cli/DeviceRun.h"
 
 #include "RowName.h"
+#include "cli/ScriptConsole.h"
 #include "link/KelvraDM.h"
 #include "support/FakeDevice.h"
 #include "support/FakeHostNetwork.h"
@@ -21,7 +22,18 @@ namespace {
 using kelvra::testing::FakeDevice;
 using Texts = std::vector<std::string>;
 
-enum class Device { Answering, Silent, RefusingSettings, ShortSettings };
+enum class Device {
+    Answering,
+    Silent,
+    SilentAfterHandshake,
+    RefusingSettings,
+    RefusingOne, // the near high limit and the server's second octet
+    ShortSettings,
+    CrLfReplies,
+    ResetOnNearLow,
+};
+
+const std::string kReset = "Socket Error # 10054\r\nConnection reset by peer";
 
 FakeDevice Make(Device kind) {
     FakeDevice device = FakeDevice::answeringReadout();
@@ -29,8 +41,17 @@ FakeDevice Make(Device kind) {
         device.handshakeReply = "";
     } else if (kind == Device::RefusingSettings) {
         device.setReply = "ERR";
+    } else if (kind == Device::SilentAfterHandshake) {
+        device.replies.clear();
+        device.setReply = "";
+    } else if (kind == Device::RefusingOne) {
+        device.replies["CNHS45F"] = device.replies["CS2S0F"] = "ERR";
     } else if (kind == Device::ShortSettings) {
         device.replies["CSS"] = kelvra::testing::SettingsRecord(5);
+    } else if (kind == Device::CrLfReplies) {
+        device.setReply = "OK\r\n";
+    } else if (kind == Device::ResetOnNearLow) {
+        device.receiveErrors["CNLS15F"] = kReset;
     }
     return device;
 }
@@ -54,6 +75,15 @@ const DeviceRunRow kRuns[] = {
     {"read", {"read"}, Device::Answering, kReadout, true, "", 22, 5700},
     // Nothing after an unanswered handshake, not 24 s of empty replies.
     {"silent read", {"read"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
+    // Every value handed over, empty, and the first silence named.
+    {"silent after the handshake",
+     {"read"},
+     Device::SilentAfterHandshake,
+     kReadout,
+     false,
+     "no reply to CAS",
+     22,
+     900 + 8 * 2600},
     // Everything up to ambient_high, then the list error; the server is not asked.
     {"short settings",
      {"read"},
@@ -80,6 +110,30 @@ const DeviceRunRow kRuns[] = {
      "CNHS45F = ERR, CNLS15F = ERR",
      0,
      900 + 2 * 600},
+    {"refused high, accepted low",
+     {"set-limit", "near", "45", "15"},
+     Device::RefusingOne,
+     {"COK", "CNHS45F", "CNLS15F"},
+     false,
+     "CNHS45F = ERR, CNLS15F = OK",
+     0,
+     900 + 2 * 600},
+    {"hexadecimal limits go in decimal",
+     {"set-limit", "humidity", "$1F", "-0x5"},
+     Device::Answering,
+     {"COK", "CHHS31F", "CHLS5FN"},
+     true,
+     "CHHS31F = OK, CHLS5FN = OK",
+     0,
+     900 + 2 * 600},
+    {"reply ending in CR LF",
+     {"set-calibration", "3"},
+     Device::CrLfReplies,
+     {"COK", "CFVS3F"},
+     true,
+     "CFVS3F = OK",
+     0,
+     900 + 600},
     {"silent limits",
      {"set-limit", "near", "45", "15"},
      Device::Silent,
@@ -123,6 +177,14 @@ const DeviceRunRow kRuns[] = {
      "Varsayılan Ağ Geçidi 10.0.0.1 olarak set edildi. ",
      0,
      900 + 5 * 900},
+    {"refused middle octet",
+     {"set-address", "server", "10.0.0.9"},
+     Device::RefusingOne,
+     {"COK", "COK", "CS1S10F", "COK", "CS2S0F", "COK", "CS3S0F", "COK", "CS4S9F"},
+     false,
+     "Modem IP Adresi Set Edilemedi!",
+     0,
+     900 + 4 * 900},
     // A refused octet: no commit.
     {"refused address",
      {"set-address", "server", "10.0.0.9"},
@@ -151,8 +213,7 @@ TEST_P(DeviceRunTest, SendsAndJudges) {
     arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
     endpoint.setResponder(Make(row.device).responder());
 
-    const DeviceOutcome outcome =
-        RunOnDevice(dm, console, ParseCommandLine(arguments).command, device);
+    const DeviceOutcome outcome = RunOnDevice(dm, ParseCommandLine(arguments).command, device);
 
     EXPECT_EQ(endpoint.sentTexts(), row.sent);
     EXPECT_EQ(outcome.device, "192.168.1.200:10001");
@@ -168,10 +229,20 @@ TEST_P(DeviceRunTest, SendsAndJudges) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, DeviceRunTest, ::testing::ValuesIn(kRuns), RowName<DeviceRunRow>);
 
+// The error ends the pair as a failure; its log line never came.
+TEST_F(DeviceRunTest, SocketErrorBetweenTheLimitsFails) {
+    endpoint.setResponder(Make(Device::ResetOnNearLow).responder());
+    const DeviceOutcome outcome = RunOnDevice(
+        dm, ParseCommandLine({"--device", "h", "set-limit", "near", "45", "15"}).command, device);
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_EQ(outcome.reason, kReset);
+    EXPECT_EQ(endpoint.sentTexts(), (Texts{"COK", "CNHS45F", "CNLS15F"}));
+}
+
 TEST_F(DeviceRunTest, ReadHandsOverEveryValueByField) {
     endpoint.setResponder(Make(Device::Answering).responder());
     const DeviceOutcome outcome =
-        RunOnDevice(dm, console, ParseCommandLine({"--device", "h", "read"}).command, device);
+        RunOnDevice(dm, ParseCommandLine({"--device", "h", "read"}).command, device);
     ASSERT_EQ(outcome.values.size(), std::size_t{kReadoutFieldCount});
     for (int at = 0; at < kReadoutFieldCount; ++at) {
         EXPECT_EQ(outcome.values[at].first, static_cast<ReadoutField>(at));

@@ -39,8 +39,8 @@ inline bool IsFixedCommand(std::string_view datagram) {
     return std::find(kFixed.begin(), kFixed.end(), datagram) != kFixed.end();
 }
 
-// A limit or the calibration value: the value as typed (0 or more) and "F", or the
-// magnitude of a negative value and "FN".
+// A limit or the calibration value: the value as typed (0 or more, in decimal) and
+// "F", or the magnitude of a negative value and "FN".
 inline bool IsLimitCommand(std::string_view datagram) {
     constexpr std::array<std::string_view, 11> kLimits = {
         "CTHS", "CTLS", "CHHS", "CHLS", "CPHS", "CPLS", "CFHS", "CFLS", "CNHS", "CNLS", "CFVS"};
@@ -55,15 +55,16 @@ inline bool IsLimitCommand(std::string_view datagram) {
     if (rest.size() < 2 || rest.back() != 'F') {
         return false;
     }
+    const std::string_view value = rest.substr(0, rest.size() - 1);
     try {
-        return StrToInt(rest.substr(0, rest.size() - 1)) >= 0;
+        return !IsHexadecimalIntegerText(value) && StrToInt(value) >= 0;
     } catch (const EConvertError&) {
         return false;
     }
 }
 
-// One dotted part of an address ("CI1S192F"; the bare "CI1S" for an empty part), or
-// the address's commit ("CII").
+// One octet of an address ("CI1S192F", "CI3S01F": one to three digits of at most
+// 255), or the address's commit ("CII").
 inline bool IsAddressCommand(std::string_view datagram) {
     constexpr std::array<std::string_view, 5> kPrefixes = {"CI", "CK", "CG", "CD", "CS"};
     if (datagram.size() < 3 ||
@@ -77,7 +78,12 @@ inline bool IsAddressCommand(std::string_view datagram) {
         return false;
     }
     const std::string_view part = datagram.substr(4);
-    return part.empty() || (part.size() >= 2 && part.back() == 'F');
+    if (part.size() < 2 || part.size() > 4 || part.back() != 'F') {
+        return false;
+    }
+    const std::string_view octet = part.substr(0, part.size() - 1);
+    return octet.find_first_not_of("0123456789") == std::string_view::npos &&
+           std::stoi(std::string(octet)) <= 255;
 }
 
 // One part of the device clock: day, month, two-digit year, weekday (Monday 1),

@@ -306,12 +306,11 @@ private:
             return;
         }
         const auto parts = SplitItems('.', current_.value);
-        check(parts && parts->size() >= 4, "only an address of four parts is sent");
+        check(parts && parts->size() == 4, "only an address of four octets is sent");
         const std::string prefix = sends.front()->text.substr(0, 2);
         for (std::size_t n = 0; n < sends.size() && n < 4; ++n) {
             const std::string& part = (*parts)[n];
-            const std::string expected =
-                prefix + std::to_string(n + 1) + "S" + (part.empty() ? "" : part + "F");
+            const std::string expected = prefix + std::to_string(n + 1) + "S" + part + "F";
             check(sends[n]->text == expected, "every part goes as typed, in order");
         }
         check(observations_.front().tally == 0, "the split starts the address at 0");
@@ -506,7 +505,8 @@ private:
     static constexpr std::array<std::string_view, 12> kLimitValues = {
         "25", "-5", "-05", "007", "+5", "-0", "-2147483648", "$FFFFFFFF", " 12", "2.5", "", ""};
     static constexpr std::array<std::string_view, 8> kAddresses = {
-        "192.168.1.50", "10.0.0", "1.2.3.4.5", "192.168..7", "\"1.2\".3.4.5", "", "", ""};
+        "192.168.1.50",  "10.0.0",      "1.2.3.4.5", "192.168..7",
+        "\"1.2\".3.4.5", "10.0.01.255", "",          ""};
     static constexpr std::array<std::string_view, 5> kAddressPrefixes = {"CI", "CK", "CG", "CD",
                                                                          "CS"};
     static constexpr std::array<ClockPart, 7> kClockParts = {{{"CDYS", 1, 31},

@@ -77,14 +77,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LinkTest, PartsGoOutAsTyped) {
     connectFirst();
     useDevice(FakeDevice{});
-    dm.SetAddressValue("192.168.01.", "CS", "Modem IP Adresi", false);
+    dm.SetAddressValue("192.168.01.007", "CS", "Modem IP Adresi", false);
     EXPECT_EQ(sentSinceConnect(), (Texts{"COK", "CS1S192F", "COK", "CS2S168F", "COK", "CS3S01F",
-                                         "COK", "CS4S", "COK", "CSI"}));
+                                         "COK", "CS4S007F", "COK", "CSI"}));
 }
 
-class ShortAddressTest : public LinkTest, public ::testing::WithParamInterface<TextPair> {};
+class BadAddressTest : public LinkTest, public ::testing::WithParamInterface<TextPair> {};
 
-TEST_P(ShortAddressTest, IsRefusedBeforeAnythingIsSent) {
+TEST_P(BadAddressTest, IsRefusedBeforeAnythingIsSent) {
     // Plain references: Clang 14 cannot capture structured bindings in a lambda.
     const std::string& value = std::get<0>(GetParam());
     const std::string& error = std::get<1>(GetParam());
@@ -94,19 +94,29 @@ TEST_P(ShortAddressTest, IsRefusedBeforeAnythingIsSent) {
     dm.SetAddressValue("10.0.0.9", "CD", "DNS", false);
     const std::size_t sentBefore = endpoint.sent().size();
 
-    EXPECT_EQ(ErrorText<EStringListError>([&] { dm.SetAddressValue(value, "CI", kCaption, true); }),
-              error);
+    EXPECT_EQ(ErrorText([&] { dm.SetAddressValue(value, "CI", kCaption, true); }), error);
     EXPECT_EQ(endpoint.sent().size(), sentBefore);
     EXPECT_TRUE(console.information.empty());
     EXPECT_EQ(dm.SetTally(), 5);
     EXPECT_EQ(dm.Fields().items(), (Texts{"10", "0", "0", "9"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, ShortAddressTest,
-                         ::testing::Values(TextPair{"", "List index out of bounds (0)"},
-                                           TextPair{"192168150", "List index out of bounds (0)"},
-                                           TextPair{"192.168", "List index out of bounds (2)"},
-                                           TextPair{"192.168.1", "List index out of bounds (3)"}));
+const std::string kNotAnAddress = kCaption + " geçerli bir IP adresi değil: ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, BadAddressTest,
+    ::testing::Values(TextPair{"", "List index out of bounds (0)"},
+                      TextPair{"192168150", "List index out of bounds (0)"},
+                      TextPair{"192.168", "List index out of bounds (2)"},
+                      TextPair{"192.168.1", "List index out of bounds (3)"},
+                      TextPair{"192.168.1.", kNotAnAddress + "192.168.1."},
+                      TextPair{"192.168..1", kNotAnAddress + "192.168..1"},
+                      TextPair{"192.168.1.5.9", kNotAnAddress + "192.168.1.5.9"},
+                      TextPair{"192.168.1.300", kNotAnAddress + "192.168.1.300"},
+                      TextPair{"192.168.1.0005", kNotAnAddress + "192.168.1.0005"},
+                      TextPair{"192.168.1.5a", kNotAnAddress + "192.168.1.5a"},
+                      TextPair{"192.168.1. 5", kNotAnAddress + "192.168.1. 5"},
+                      TextPair{"192.168.1.-5", kNotAnAddress + "192.168.1.-5"}));
 
 TEST_F(LinkTest, ATransportErrorEndsTheAddressWithoutCommitOrBox) {
     connectFirst();

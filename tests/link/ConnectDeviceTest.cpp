@@ -56,28 +56,6 @@ TEST_F(LinkTest, ConnectPausesThenWaitsForTheReply) {
     EXPECT_EQ(clock.elapsedMs(), 2900);
 }
 
-// The window's turns come at most two slices apart and leave the pacing exact.
-TEST_F(LinkTest, ConnectGivesTheWaitListenerTurnsWithoutLengtheningTheWaits) {
-    struct TurnTimes : WaitListener {
-        explicit TurnTimes(const ManualClock& c) : clock(c) {}
-        void duringWait() override { times.push_back(clock.elapsedMs()); }
-        const ManualClock& clock;
-        std::vector<long long> times{0};
-    } turns(clock);
-    clock.setWaitListener(&turns);
-    endpoint.queue(Reply::answer("OK", 40));
-    dm.ConnectDevice("192.168.1.200", "10001");
-    dm.ConnectDevice("192.168.1.200", "10001"); // silent
-    EXPECT_EQ(clock.elapsedMs(), 940 + 2900);
-
-    turns.times.push_back(clock.elapsedMs());
-    long long longest = 0;
-    for (std::size_t i = 1; i < turns.times.size(); ++i) {
-        longest = std::max(longest, turns.times[i] - turns.times[i - 1]);
-    }
-    EXPECT_LE(longest, 2 * kWaitSliceMs);
-}
-
 TEST_F(LinkTest, ConnectReopensTheEndpointAndDropsALateReply) {
     endpoint.queue(Reply::answer("OK", 2500)); // misses its own wait
     dm.ConnectDevice("192.168.1.200", "10001");

@@ -6,6 +6,10 @@ namespace kelvra::testing {
 
 ScriptedEndpoint::Responder FakeDevice::responder() const {
     return [device = *this](const std::string& datagram) {
+        if (const auto error = device.receiveErrors.find(datagram);
+            error != device.receiveErrors.end()) {
+            return ScriptedReply::receiveFails(error->second);
+        }
         const auto it = device.replies.find(datagram);
         const std::string& reply = datagram == "COK"            ? device.handshakeReply
                                    : it != device.replies.end() ? it->second

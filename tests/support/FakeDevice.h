@@ -14,6 +14,8 @@ struct FakeDevice {
     std::map<std::string, std::string> replies;
     std::string handshakeReply = "OK";
     std::string setReply = "OK";
+    // Datagrams whose reply wait fails, with the ESocketError message.
+    std::map<std::string, std::string> receiveErrors;
 
     ScriptedEndpoint::Responder responder() const;
 

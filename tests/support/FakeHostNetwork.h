@@ -24,7 +24,9 @@ public:
         text = ownAddress;
         return true;
     }
-    std::string localIpText() override { return ownAddress.empty() ? "ERROR_GETHOST" : ownAddress; }
+    std::string localIpText() override {
+        return ownAddress.empty() ? std::string(kErrorGethost) : ownAddress;
+    }
     // The PC answers its own echo, as a real one does.
     bool ping(const std::string& text) override {
         pinged.push_back(text);

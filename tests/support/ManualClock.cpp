@@ -5,18 +5,6 @@
 
 namespace kelvra::testing {
 
-void ManualClock::wait(long long ms) {
-    for (long long left = ms; left > 0;) {
-        const bool turn = listener_ != nullptr && left >= 2 * kWaitSliceMs;
-        const long long slice = turn ? kWaitSliceMs : left;
-        advance(slice);
-        left -= slice;
-        if (turn) {
-            listener_->duringWait();
-        }
-    }
-}
-
 CalendarTime ManualClock::localTime(TimePoint t) const {
     const std::time_t seconds = std::chrono::system_clock::to_time_t(t);
     std::tm p{};

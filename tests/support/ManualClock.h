@@ -14,17 +14,13 @@ public:
     explicit ManualClock(long long startEpochMs = 1796806800000LL) : nowMs_(startEpochMs) {}
 
     TimePoint now() const override { return TimePoint(std::chrono::milliseconds(nowMs_)); }
-    void pause(int ms) override { wait(ms); }
+    void pause(int ms) override { advance(ms); }
+    long long steadyMs() const override { return nowMs_; }
     std::string longTimeText(TimePoint t) const override;
     std::string shortDateText(TimePoint t) const override;
     CalendarTime localTime(TimePoint t) const override;
 
     void advance(long long ms) { nowMs_ += ms > 0 ? ms : 0; }
-    // Advances ms as the real clock's pause passes time: in slices, with the
-    // listener's turns between them at the same points. The scripted endpoint's
-    // reply wait passes its time here too.
-    void wait(long long ms);
-    void setWaitListener(WaitListener* listener) { listener_ = listener; }
     // Milliseconds since the clock was made or since the last resetElapsed().
     long long elapsedMs() const { return nowMs_ - markMs_; }
     void resetElapsed() { markMs_ = nowMs_; }
@@ -33,7 +29,6 @@ public:
 private:
     long long nowMs_;
     long long markMs_ = nowMs_;
-    WaitListener* listener_ = nullptr;
 };
 
 } // namespace kelvra::testing

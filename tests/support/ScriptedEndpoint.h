@@ -31,8 +31,6 @@ struct ScriptedReply {
 // An endpoint that answers from a script in virtual time. Each datagram sent gets
 // the next queued reply, or, when the queue is empty, the responder's reply. Like
 // the real endpoint it discards, at every send and close, a reply still waiting.
-// Its reply wait passes time through the clock's wait(), so the clock's listener
-// gets its turns there too.
 class ScriptedEndpoint : public DatagramEndpoint {
 public:
     struct Sent {

@@ -51,8 +51,13 @@ const LimitPress kLimitPresses[] = {
      "CFHS30F CFLS10FN", ""},
     {"humidity with a plus sign", "btnNem", "cbNemYuksek", "+7", "cbNemDusuk", "40",
      "CHHS+7F CHLS40F", ""},
-    {"pressure, empty low box", "btnBasinc", "cbBasincYuksek", "1050", "cbBasincDusuk", "",
-     "CPHS1050F", testing::ConvertMessage("") + "."},
+    // Both boxes are converted before either goes out.
+    {"pressure, empty low box", "btnBasinc", "cbBasincYuksek", "1050", "cbBasincDusuk", "", "",
+     testing::ConvertMessage("") + "."},
+    {"near pair", "btnYakinIsi", "cbYakinIsiYuksek", "45", "cbYakinIsiDusuk", "-5",
+     "CNHS45F CNLS5FN", ""},
+    {"ambient pair, hexadecimal high", "btnOrtamIsi", "cbOrtamIsiY", "$1F", "cbOrtamIsiD", "007",
+     "CTHS31F CTLS007F", ""},
     {"near, bad high box", "btnYakinIsi", "cbYakinIsiYuksek", "2.5", "cbYakinIsiDusuk", "1", "",
      testing::ConvertMessage("2.5") + "."},
     {"calibration minus box, negative", "btnKalibrasyonEksi", "cbKalibrasyonEksi", "-3", "-", "",
@@ -86,17 +91,19 @@ const ApplyPress kApplyPresses[] = {
      "Kapatıp Tekrar Açınız.",
      "20 commands", ""},
     {"every command refused", "192.168.1.10", "192.168.1.50", "192.168.1.1", "refusing",
-     "Cihazın Enerjisini Kapatıp Tekrar Açınız.", "16 commands", ""},
+     "Yeni IP Adresi Set Edilemedi!|Alt Ağ Maskesi Set Edilemedi!|Varsayılan Ağ Geçidi Set "
+     "Edilemedi!|DNS Set Edilemedi!|Cihazın Enerjisini Kapatıp Tekrar Açınız.",
+     "16 commands", ""},
     {"last part 0", "192.168.1.10", "192.168.1.0", "192.168.1.1", "prompt",
      "Cihaza Verilen IP bilgisinin son bölümü 0 olamaz.", "", ""},
     {"loopback", "192.168.1.10", "127.0.0.5", "192.168.1.1", "prompt",
      "Cihaza Verilen IP Adresi grubu ile bilgisayar ip adres grubu farklı.|Cihaza Verilen IP "
      "bilgisi 127 ile başlayamaz.",
      "", ""},
-    {"loopback with a leading zero", "192.168.1.10", "0127.0.0.1", "192.168.1.1", "prompt",
-     "Cihaza Verilen IP Adresi grubu ile bilgisayar ip adres grubu farklı.|Cihaza Verilen IP "
-     "bilgisi 127 ile başlayamaz.",
-     "", ""},
+    {"part of four digits", "192.168.1.10", "0127.0.0.1", "192.168.1.1", "prompt", "", "",
+     "Yeni IP Adresi geçerli bir IP adresi değil: 0127.0.0.1."},
+    {"DNS with an empty part", "192.168.1.10", "192.168.1.50", "192.168.1.", "prompt", "", "",
+     "DNS geçerli bir IP adresi değil: 192.168.1."},
     {"no handshake", "192.168.1.10", "192.168.1.50", "192.168.1.1", "no handshake", "", "", ""},
     {"short DNS", "192.168.1.10", "192.168.1.50", "192.168.1", "prompt", "", "",
      "List index out of bounds (3)"},
@@ -305,8 +312,9 @@ private slots:
         QVERIFY(rig_->dialogs.informations.empty());
     }
 
-    // The operator may change the low box while the high command is under way.
-    void limitLowBoxIsReadAfterTheHighExchange() {
+    // What the boxes held at the press goes out, even if the low box changes while
+    // the high command is under way.
+    void limitBoxesAreReadBeforeEitherIsSent() {
         const std::size_t mark = connectFirst(testing::FakeDevice{});
         TfrmMain& w = rig_->window;
         w.cbOrtamIsiY->setText("25");
@@ -318,7 +326,7 @@ private slots:
             return testing::ScriptedReply::answer("OK");
         });
         w.btnOrtamIsi->click();
-        QCOMPARE(sentSince(mark).join(' '), QString("CTHS25F CTLS5FN"));
+        QCOMPARE(sentSince(mark).join(' '), QString("CTHS25F CTLS5F"));
     }
 
     void clockButton() {

@@ -1,5 +1,6 @@
 #include "UiSuites.h"
 #include "WindowRig.h"
+#include "support/FakeDevice.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -17,6 +18,7 @@
 #include <QToolButton>
 #include <QtTest>
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 namespace kelvra::uitest {
@@ -72,7 +74,7 @@ const Field kFields[] = {
 struct Button {
     const char* name;
     const char* parent;
-    bool push; // a push button, or a speed button that takes no focus
+    bool push; // a push button, or a speed button that takes focus from Tab alone
     const char* text;
     int iconSize;
     bool shown;
@@ -183,6 +185,22 @@ TextRoom RoomOf(const QWidget& widget) {
     return {button->text(), needed.width(), button->width()};
 }
 
+// The shown and enabled controls under a node of the tree a screen reader reads.
+void CollectShownControls(QAccessibleInterface* node, QList<QAccessibleInterface*>& controls) {
+    const QList<QAccessible::Role> roles{QAccessible::PushButton,   QAccessible::ButtonMenu,
+                                         QAccessible::EditableText, QAccessible::SpinBox,
+                                         QAccessible::CheckBox,     QAccessible::ComboBox};
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (!child->state().invisible && !child->state().disabled) {
+            if (roles.contains(child->role())) {
+                controls << child;
+            }
+            CollectShownControls(child, controls);
+        }
+    }
+}
+
 } // namespace
 
 class MainWindowLayoutTest : public QObject {
@@ -226,9 +244,10 @@ private slots:
         QCOMPARE(label->y(), box->y() + (box->height() - 13) / 2);
         QVERIFY(box->parentWidget()->rect().contains(box->geometry()));
         QVERIFY(box->parentWidget()->rect().contains(label->geometry()));
-        // The caption is the box's buddy, so it names the box.
-        QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name),
-                 Utf8(f.caption));
+        // The caption names the box, after its groups where the caption repeats.
+        QVERIFY(QAccessible::queryAccessibleInterface(box)
+                    ->text(QAccessible::Name)
+                    .endsWith(Utf8(f.caption)));
     }
 
     void buttons_data() { AddRows(kButtons); }
@@ -247,7 +266,7 @@ private slots:
             QVERIFY(qobject_cast<QPushButton*>(button) != nullptr);
         } else {
             QVERIFY(qobject_cast<QToolButton*>(button) != nullptr);
-            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(button->focusPolicy(), Qt::TabFocus);
         }
         QVERIFY(!b.shown || button->parentWidget()->rect().contains(button->geometry()));
     }
@@ -361,20 +380,22 @@ private slots:
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
     }
 
-    // Tab visits each field that takes it once: column by column, each from the top.
+    // Tab visits each control once: column by column, each from the top down, a button
+    // after the boxes beside it. The controls are what a screen reader finds in the
+    // window, each with a name no other control has.
     void tabWalksColumnByColumn() {
         TfrmMain& w = rig_->window;
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        // The page column under a widget's left edge, then its height; "Kapat" sits
-        // under the log column, below everything else.
+        // The page column under a widget's left edge, the height of its lower edge, then
+        // its left edge; "Kapat" sits under the log column, below everything else.
         auto place = [&](const QWidget* widget) {
-            const int x = WindowX(widget, &w);
+            const QPoint at = widget->mapTo(&w, QPoint(0, 0));
             int column = 0;
             for (const QWidget* next : {w.cbcihazbilgileri, w.gbsetbilgileri, w.gbcihazdangelen}) {
-                column += x >= WindowX(next, &w) ? 1 : 0;
+                column += at.x() >= WindowX(next, &w) ? 1 : 0;
             }
-            return std::make_pair(column, widget->mapTo(&w, QPoint(0, 0)).y());
+            return std::make_tuple(column, at.y() + widget->height(), at.x());
         };
         w.cihazIP->setFocus();
         QList<QWidget*> walk{w.cihazIP};
@@ -392,6 +413,31 @@ private slots:
                      return widget->isVisible() && widget->isEnabled() &&
                             widget->focusPolicy() & Qt::TabFocus && !widget->focusProxy();
                  }));
+
+        QList<QAccessibleInterface*> controls;
+        CollectShownControls(QAccessible::queryAccessibleInterface(&w), controls);
+        QStringList names;
+        QStringList faults;
+        for (const QAccessibleInterface* control : controls) {
+            const QString name = control->text(QAccessible::Name);
+            if (name.isEmpty() || names.contains(name) ||
+                !walk.contains(qobject_cast<QWidget*>(control->object()))) {
+                faults << control->object()->objectName() + QStringLiteral(": ") + name;
+            }
+            names << name;
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        QCOMPARE(controls.size(), walk.size());
+    }
+
+    void enterPressesTheFocusedButton() {
+        TfrmMain& w = rig_->window;
+        rig_->endpoint.setResponder(testing::FakeDevice::answeringReadout().responder());
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.btnBilgileriAl->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(w.EDTCIHAZID->text(), QStringLiteral("KLV-2000"));
     }
 
     void clockBox() {

@@ -51,9 +51,9 @@ void PostClick(QWidget* button) {
     }
 }
 
-void PostSpaceKey(QWidget* button) {
+template <Qt::Key key> void PostKey(QWidget* button) {
     for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        QCoreApplication::postEvent(button, new QKeyEvent(type, Qt::Key_Space, Qt::NoModifier));
+        QCoreApplication::postEvent(button, new QKeyEvent(type, key, Qt::NoModifier));
     }
 }
 
@@ -68,7 +68,8 @@ struct QueuedInput {
 
 const QueuedInput kQueuedInputs[] = {
     {"click on Bağlan", PostClick, &TfrmMain::btnBaglan, 1},
-    {"space key on Bağlan", PostSpaceKey, &TfrmMain::btnBaglan, 1},
+    {"space key on Bağlan", PostKey<Qt::Key_Space>, &TfrmMain::btnBaglan, 1},
+    {"enter key on Bağlan", PostKey<Qt::Key_Return>, &TfrmMain::btnBaglan, 1},
     {"click on Bilgileri Al", PostClick, &TfrmMain::btnBilgileriAl, 9},
 };
 

@@ -85,6 +85,8 @@ private slots:
                               "00.04.A3.12.34.56", "192.168.1.1", "192.168.1.1", "255.255.255.0",
                               "255.255.255.0", "192.168.1.2", "192.168.1.2", "10.0.0.9", "8080"}));
         QCOMPARE(r.settingsBoxes(), kFullSettings);
+        // Wider than its box, the MAC shows whole in the box's tool-tip.
+        QCOMPARE(r.window.CMac->toolTip(), QString("00.04.A3.12.34.56"));
 
         QCOMPARE(LogLinesWithoutTime(r.window),
                  (QStringList{Utf8(" IP: 192.168.1.200 Port: 10001 cihaza bağlanıldı."),

@@ -68,7 +68,7 @@ const Suggestion kSuggestions[] = {
      "",
      true,
      "",
-     252},
+     251}, // .251 down to .1: an address ending in .0 is never proposed
 };
 
 } // namespace

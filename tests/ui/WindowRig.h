@@ -38,10 +38,7 @@ struct RecordingDialogs : Dialogs {
 
 // The window wired to the fakes as main() wires it to the real ports.
 struct WindowRig {
-    WindowRig() {
-        window.attachDataModule(dm);
-        clock.setWaitListener(&window);
-    }
+    WindowRig() { window.attachDataModule(dm); }
 
     // Shown, so that Qt has delivered every move and resize and run the layouts.
     void show() {
@@ -54,7 +51,7 @@ struct WindowRig {
     testing::FakeHostNetwork network;
     RecordingDialogs dialogs;
     TfrmMain window{dialogs};
-    TFKelvraDM dm{endpoint, clock, window, network};
+    TFKelvraDM dm{endpoint, clock, window, network, &window};
 };
 
 inline QString Utf8(const char* text) {

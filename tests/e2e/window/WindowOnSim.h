@@ -29,8 +29,6 @@ struct RecordedDialogs : Dialogs {
 struct WindowOnSim {
     explicit WindowOnSim(std::vector<std::string> simSwitches = {}) : sim(std::move(simSwitches)) {
         window.attachDataModule(dm);
-        endpoint.setWaitListener(&window);
-        clock.setWaitListener(&window);
         window.cihazIP->setText("127.0.0.1");
         window.cihazPort->setText(QString::fromStdString(sim.portText()));
     }
@@ -40,7 +38,7 @@ struct WindowOnSim {
     testing::FakeHostNetwork network; // the PC in 192.168.1.x
     RecordedDialogs dialogs;
     TfrmMain window{dialogs};
-    TFKelvraDM dm{endpoint, clock, window, network};
+    TFKelvraDM dm{endpoint, clock, window, network, &window};
 };
 
 } // namespace kelvra::e2e
