@@ -44,11 +44,13 @@ struct CountedDialogs : kelvra::Dialogs {
     int stops = 0;
 };
 
-// The PC clock whose pauses return at once.
+// The PC clock whose pauses return at once; its steady time jumps over them, so
+// that the link's slices see each pause as over.
 class UnpausedClock : public kelvra::Clock {
 public:
     kelvra::TimePoint now() const override { return system_.now(); }
-    void pause(int) override {}
+    void pause(int ms) override { skippedMs_ += ms; }
+    long long steadyMs() const override { return system_.steadyMs() + skippedMs_; }
     std::string longTimeText(kelvra::TimePoint t) const override { return system_.longTimeText(t); }
     std::string shortDateText(kelvra::TimePoint t) const override {
         return system_.shortDateText(t);
@@ -59,6 +61,7 @@ public:
 
 private:
     kelvra::net::SystemClock system_;
+    long long skippedMs_ = 0;
 };
 
 // This process's resident memory in KiB, from its status file.
@@ -130,9 +133,8 @@ int main(int argc, char** argv) {
         kelvra::net::UdpEndpoint endpoint;
         UnpausedClock clock;
         kelvra::testing::FakeHostNetwork network;
-        kelvra::TFKelvraDM dm(endpoint, clock, window, network);
+        kelvra::TFKelvraDM dm(endpoint, clock, window, network, &window);
         window.attachDataModule(dm);
-        endpoint.setWaitListener(&window);
         window.show();
         QElapsedTimer shown;
         shown.start();
