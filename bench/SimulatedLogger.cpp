@@ -49,7 +49,7 @@ std::string FileText(const std::string& fileName) {
 
 } // namespace
 
-SimulatedLogger::SimulatedLogger(const std::string& address,
+SimulatedLogger::SimulatedLogger(const std::string& simPath, const std::string& address,
                                  const std::vector<std::string>& switches,
                                  const std::string& folder)
     : device_(address + ":" + kPort), logFile_(folder + "/sim-" + address + ".log"),
@@ -61,7 +61,7 @@ SimulatedLogger::SimulatedLogger(const std::string& address,
     std::vector<std::string> words{KELVRA_SIM_PATH, "--bind",    address,     "--port",
                                    kPort,           "--journal", journalFile_};
     words.insert(words.end(), switches.begin(), switches.end());
-    pid_ = kelvra::e2e::Spawn(KELVRA_SIM_PATH, words, log, log, {});
+    pid_ = kelvra::e2e::Spawn(simPath, words, log, log, {});
     ::close(log);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (FileText(logFile_).find("kelvra-sim listening on") == std::string::npos) {

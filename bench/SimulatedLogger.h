@@ -19,11 +19,11 @@ struct JournalEntry {
 
 class SimulatedLogger {
 public:
-    // On address and the device's own port 10001, with switches; its log and its
-    // journal are files in folder named after address. Throws std::runtime_error
-    // when it does not start listening within 5 s.
-    SimulatedLogger(const std::string& address, const std::vector<std::string>& switches,
-                    const std::string& folder);
+    // The simulator program simPath on address and the device's own port 10001,
+    // with switches; its log and its journal are files in folder named after
+    // address. Throws std::runtime_error when it does not start listening within 5 s.
+    SimulatedLogger(const std::string& simPath, const std::string& address,
+                    const std::vector<std::string>& switches, const std::string& folder);
     ~SimulatedLogger();
     SimulatedLogger(const SimulatedLogger&) = delete;
     SimulatedLogger& operator=(const SimulatedLogger&) = delete;

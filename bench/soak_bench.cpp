@@ -3,6 +3,8 @@
 // logger's journal of what it really took. Prints a row per fault mix, the crashes,
 // and kelvra-cli's peak memory and open descriptors per round.
 // Usage: soak_bench [LOGGERS [ROUNDS]]
+// KELVRA_CLI and KELVRA_SIM, when set, name the programs to soak instead of this
+// build's (a sanitizer build's, say).
 //
 // The loggers listen on their own loopback addresses, in a private network
 // namespace when the bench may make one.
@@ -166,6 +168,12 @@ struct Results {
     int missingLines = 0; // devices kelvra-cli said nothing about
 };
 
+// The program named by the environment variable, or this build's.
+std::string ProgramPath(const char* variable, const char* built) {
+    const char* named = std::getenv(variable);
+    return named != nullptr && *named != '\0' ? named : built;
+}
+
 std::string LoggerAddress(int index) {
     return "127.1." + std::to_string(index / 250) + "." + std::to_string(index % 250 + 1);
 }
@@ -184,6 +192,7 @@ std::string LineOf(const std::string& out, const std::string& device) {
 // them at once, as a site would run a row of loggers.
 void SoakMix(std::size_t mix, const std::vector<SimulatedLogger*>& loggers, int rounds,
              const std::string& folder, Results& results) {
+    const std::string cli = ProgramPath("KELVRA_CLI", KELVRA_CLI_PATH);
     for (int round = 0; round < rounds; ++round) {
         for (std::size_t op = 0; op < kOperations.size(); ++op) {
             const Step step = StepOf(kOperations[op], round);
@@ -195,7 +204,7 @@ void SoakMix(std::size_t mix, const std::vector<SimulatedLogger*>& loggers, int 
             const std::string errFile = folder + "/cli-" + kMixes[mix].name + "-round" +
                                         std::to_string(round + 1) + "-" + kOperationNames[op] +
                                         ".log";
-            const SampledRun run = RunSampled(KELVRA_CLI_PATH, arguments, errFile);
+            const SampledRun run = RunSampled(cli, arguments, errFile);
 
             Tally tally;
             int missing = 0;
@@ -320,14 +329,15 @@ int main(int argc, char** argv) {
             std::vector<std::string> switches = kMixes[mix].switches;
             switches.insert(switches.end(), kRefusals.begin(), kRefusals.end());
             switches.insert(switches.end(), {"--seed", std::to_string(kFirstSeed + i)});
-            loggers.push_back(
-                std::make_unique<SimulatedLogger>(LoggerAddress(i), switches, folder));
+            loggers.push_back(std::make_unique<SimulatedLogger>(
+                ProgramPath("KELVRA_SIM", KELVRA_SIM_PATH), LoggerAddress(i), switches, folder));
             byMix[mix].push_back(loggers.back().get());
         }
         std::printf("soak: %d loggers, %d rounds of read, set-limit, set-calibration, set-clock "
                     "and set-address server on each\nlogs, journals and kelvra-cli's exchange "
                     "logs in %s\n",
                     count, rounds, folder);
+        std::printf("kelvra-cli: %s\n", ProgramPath("KELVRA_CLI", KELVRA_CLI_PATH).c_str());
         for (std::size_t mix = 0; mix < kMixes.size(); ++mix) {
             std::string switches;
             for (const std::string& word : kMixes[mix].switches) {
@@ -336,6 +346,7 @@ int main(int argc, char** argv) {
             std::printf("  %-12s kelvra-sim%s --refuse CNHS,CS4S1F --seed N\n", kMixes[mix].name,
                         switches.c_str());
         }
+        std::fflush(stdout); // the soak takes minutes; say where its logs are now
 
         Results results;
         results.byMix.resize(kMixes.size());

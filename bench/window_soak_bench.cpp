@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
         if (folder == nullptr) {
             throw std::runtime_error("no folder for the simulator's log");
         }
-        const kelvra::bench::SimulatedLogger logger("127.1.0.1", {}, folder);
+        const kelvra::bench::SimulatedLogger logger(KELVRA_SIM_PATH, "127.1.0.1", {}, folder);
 
         CountedDialogs dialogs;
         kelvra::TfrmMain window(dialogs);
