@@ -148,6 +148,7 @@ struct Tally {
     int failed = 0;
     int falseOk = 0;
     int falseFailed = 0;
+    double seconds = 0; // kelvra-cli's runs, one after another
     std::array<int, kOperations.size()> falseOkBy{};
     std::array<int, kOperations.size()> falseFailedBy{};
 };
@@ -234,6 +235,7 @@ void SoakMix(std::size_t mix, const std::vector<SimulatedLogger*>& loggers, int 
             total.failed += tally.failed;
             total.falseOk += tally.falseOk;
             total.falseFailed += tally.falseFailed;
+            total.seconds += run.seconds;
             for (std::size_t i = 0; i < kOperations.size(); ++i) {
                 total.falseOkBy[i] += tally.falseOkBy[i];
                 total.falseFailedBy[i] += tally.falseFailedBy[i];
@@ -253,13 +255,13 @@ void SoakMix(std::size_t mix, const std::vector<SimulatedLogger*>& loggers, int 
 }
 
 void PrintTables(const Results& results, const std::vector<int>& loggersByMix) {
-    std::printf("\n%-12s %7s %10s %6s %6s %8s %12s\n", "mix", "loggers", "operations", "ok",
-                "failed", "false_ok", "false_failed");
+    std::printf("\n%-12s %7s %10s %6s %6s %8s %12s %9s\n", "mix", "loggers", "operations", "ok",
+                "failed", "false_ok", "false_failed", "seconds");
     Tally all;
     for (std::size_t mix = 0; mix < kMixes.size(); ++mix) {
         const Tally& t = results.byMix[mix];
-        std::printf("%-12s %7d %10d %6d %6d %8d %12d\n", kMixes[mix].name, loggersByMix[mix],
-                    t.operations, t.ok, t.failed, t.falseOk, t.falseFailed);
+        std::printf("%-12s %7d %10d %6d %6d %8d %12d %9.0f\n", kMixes[mix].name, loggersByMix[mix],
+                    t.operations, t.ok, t.failed, t.falseOk, t.falseFailed, t.seconds);
         all.operations += t.operations;
         all.ok += t.ok;
         all.failed += t.failed;
@@ -269,6 +271,7 @@ void PrintTables(const Results& results, const std::vector<int>& loggersByMix) {
     std::printf("%-12s %7s %10d %6d %6d %8d %12d\n", "all", "", all.operations, all.ok, all.failed,
                 all.falseOk, all.falseFailed);
 
+    std::printf("(seconds: the mix's kelvra-cli runs end to end)\n");
     std::printf("\nfalse_ok / false_failed by operation\n%-12s", "mix");
     for (const char* name : kOperationNames) {
         std::printf(" %15s", name);
