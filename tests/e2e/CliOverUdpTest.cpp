@@ -4,8 +4,10 @@
 #include "e2e/support/ChildProgram.h"
 #include "e2e/support/SimProcess.h"
 
+#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -158,6 +160,23 @@ TEST_P(CliUsage, EndsWithStatusTwoAndSendsNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, CliUsage, ::testing::ValuesIn(kUsages));
+
+// Seed 16 lets the handshake and the low limit through and loses the high limit on
+// its way in: the verdict is failed, and the journal holds the low limit alone.
+TEST(CliOverLossyUdp, ASetLostOnItsWayFailsAndTheJournalAgrees) {
+    const std::string journal = ::testing::TempDir() + "kelvra-sim-journal.jsonl";
+    std::remove(journal.c_str());
+    const SimProcess lossy({"--loss", "0.3", "--seed", "16", "--journal", journal}, "127.0.0.5");
+    const ProgramRun run =
+        RunProgram(KELVRA_CLI_PATH, {"--json", "--device", "127.0.0.5:" + lossy.portText(),
+                                     "set-limit", "ambient", "30", "-5"});
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_TRUE(Has(run.out, R"("result":"failed")")) << run.out;
+    std::ifstream file(journal);
+    const std::string taken{std::istreambuf_iterator<char>(file), {}};
+    EXPECT_EQ(taken, R"({"what":"ambient_low","old":"5","new":"-5","datagram":"CTLS5FN"})"
+                     "\n");
+}
 
 TEST(CliHelp, PrintsTheUsageAndSucceeds) {
     const ProgramRun run = RunProgram(KELVRA_CLI_PATH, {"--help"});

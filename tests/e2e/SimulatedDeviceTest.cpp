@@ -86,7 +86,17 @@ INSTANTIATE_TEST_SUITE_P(
                 {{"COK", ""}, {"COK", ""}, {"COK", "OK"}, {"CGR", "192.168.1.1"}, {"COK", ""}}},
         SimCase{"SilentAfterTwo",
                 {"--silent-after", "2"},
-                {{"COK", "OK"}, {"CGR", "192.168.1.1"}, {"COK", ""}}}),
+                {{"COK", "OK"}, {"CGR", "192.168.1.1"}, {"COK", ""}}},
+        // This seed's draws: one copy lost out, lost in, one lost out, lost in, both
+        // lost out, none lost.
+        SimCase{
+            "LossSeeded",
+            {"--loss", "0.5", "--seed", "3", "--duplicate"},
+            {{"COK", "OK"}, {"COK", ""}, {"COK", "OK"}, {"COK", ""}, {"COK", ""}, {"COK", "OK"}}},
+        // Not within 150 ms; then before the next command's own late reply.
+        SimCase{"LateRandom",
+                {"--late-random", "400-450", "--seed", "1"},
+                {{"COK", ""}, {"CGR", "OK"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The settings record after some set commands, one field at a time.
@@ -122,6 +132,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RecordCase{"AmbientHigh", {"CTHS30F"}, 4, "30"},
                       RecordCase{"CabinetLowNegative", {"CFLS10FN"}, 11, "-10"},
                       RecordCase{"Date", {"CDYS8F", "CMHS12F", "CYRS11F"}, 1, "08.12.2011"},
+                      // Day 31 sent while the month is April waits for May.
+                      RecordCase{"DayBeforeItsMonth",
+                                 {"CMHS4F", "CYRS25F", "CDYS31F", "CMHS5F"},
+                                 1,
+                                 "31.05.2025"},
                       // The seconds tick on, so only hours and minutes are certain.
                       RecordCase{"Time", {"CHRS9F", "CMES5F", "CSDS7F"}, 0, "09:05:"}),
     [](const auto& info) { return std::string(info.param.name); });

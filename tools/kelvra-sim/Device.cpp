@@ -1,7 +1,6 @@
 #include "Device.h"
 
 #include <algorithm>
-#include <ctime>
 #include <string>
 
 namespace kelvra::sim {
@@ -16,6 +15,10 @@ constexpr std::array<int, 6> kMac{0x00, 0x04, 0xA3, 0x12, 0x34, 0x56};
 constexpr std::string_view kReadings = "23|48";
 constexpr std::string_view kAddressPrefixes[] = {"CI", "CK", "CG", "CD", "CS"};
 constexpr std::string_view kLimitQuantities = "THPFN"; // record order of the limits
+constexpr std::string_view kLimitNames[] = {
+    "ambient_high", "ambient_low",  "humidity_high", "humidity_low", "pressure_high",
+    "pressure_low", "cabinet_high", "cabinet_low",   "near_high",    "near_low",
+};
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
@@ -83,33 +86,22 @@ std::string TwoDigits(int value) {
     return text;
 }
 
-std::tm LocalParts(HostTime t) {
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(t);
-    std::tm parts{};
-#ifdef _WIN32
-    localtime_s(&parts, &seconds);
-#else
-    localtime_r(&seconds, &parts);
-#endif
-    return parts;
-}
-
 } // namespace
 
-Device::Device(DeviceProfile profile) : profile_(profile) {
-    const auto add = [this](std::string_view prefix, Octets octets) {
-        addresses_.emplace(std::string(prefix), Address{octets, octets});
+Device::Device(DeviceProfile profile, HostTime hostNow) : profile_(profile), clock_(hostNow) {
+    const auto add = [this](std::string_view prefix, std::string name, Octets octets) {
+        addresses_.emplace(std::string(prefix), Address{octets, octets, false, std::move(name)});
     };
-    add("CI", {192, 168, 1, 200});
-    add("CK", {255, 255, 255, 0});
-    add("CG", {192, 168, 1, 1});
-    add("CD", {192, 168, 1, 1});
-    add("CS", {192, 168, 1, 100});
+    add("CI", "device", {192, 168, 1, 200});
+    add("CK", "mask", {255, 255, 255, 0});
+    add("CG", "gateway", {192, 168, 1, 1});
+    add("CD", "dns", {192, 168, 1, 1});
+    add("CS", "server", {192, 168, 1, 100});
 }
 
 DeviceAnswer Device::answer(std::string_view command, HostTime hostNow) {
     if (auto value = read(command, hostNow)) {
-        return {std::move(*value), {}};
+        return {std::move(*value), {}, {}};
     }
     if (auto set = setClock(command, hostNow)) {
         return std::move(*set);
@@ -120,7 +112,7 @@ DeviceAnswer Device::answer(std::string_view command, HostTime hostNow) {
     if (auto set = setAddress(command)) {
         return std::move(*set);
     }
-    return {std::string(kRefused), {}};
+    return {std::string(kRefused), {}, {}};
 }
 
 std::optional<std::string> Device::read(std::string_view command, HostTime hostNow) const {
@@ -188,12 +180,14 @@ std::optional<DeviceAnswer> Device::setAddress(std::string_view command) {
             // Half an address is never taken: start again from the one in use.
             address->partRefused = false;
             address->pending = address->current;
-            return DeviceAnswer{std::string(kRefused),
-                                prefix + " commit refused after a refused octet"};
+            return DeviceAnswer{
+                std::string(kRefused), prefix + " commit refused after a refused octet", {}};
         }
+        const std::string old = DottedText(address->current);
         address->current = address->pending;
-        return DeviceAnswer{std::string(kAccepted),
-                            prefix + " address is now " + DottedText(address->current)};
+        const std::string now = DottedText(address->current);
+        return DeviceAnswer{std::string(kAccepted), prefix + " address is now " + now,
+                            StateChange{address->name, old, now}};
     }
     // "<n>S<part>F", or the bare "<n>S" for an empty part (taken as 0).
     if (rest.size() < 2 || rest[0] < '1' || rest[0] > '4' || rest[1] != 'S') {
@@ -206,10 +200,10 @@ std::optional<DeviceAnswer> Device::setAddress(std::string_view command) {
     const std::optional<int> octet = part.empty() ? 0 : RangedValue(part, 0, 255);
     if (!octet) {
         address->partRefused = true;
-        return DeviceAnswer{std::string(kRefused), prefix + " octet refused"};
+        return DeviceAnswer{std::string(kRefused), prefix + " octet refused", {}};
     }
     address->pending[static_cast<std::size_t>(rest[0] - '1')] = *octet;
-    return DeviceAnswer{std::string(kAccepted), {}};
+    return DeviceAnswer{std::string(kAccepted), {}, {}};
 }
 
 void Device::refusedByFault(std::string_view command) {
@@ -227,8 +221,11 @@ std::optional<DeviceAnswer> Device::setLimit(std::string_view command) {
         if (!value) {
             return std::nullopt;
         }
+        const std::string old = std::to_string(calibration_);
         calibration_ = *value;
-        return DeviceAnswer{std::string(kAccepted), "calibration is now " + std::to_string(*value)};
+        const std::string now = std::to_string(*value);
+        return DeviceAnswer{std::string(kAccepted), "calibration is now " + now,
+                            StateChange{"calibration", old, now}};
     }
     if (command.size() < 4 || command[0] != 'C' || command[3] != 'S' ||
         (command[2] != 'H' && command[2] != 'L')) {
@@ -243,9 +240,12 @@ std::optional<DeviceAnswer> Device::setLimit(std::string_view command) {
         return std::nullopt;
     }
     const std::size_t slot = quantity * 2 + (command[2] == 'L' ? 1 : 0);
+    const std::string old = std::to_string(limits_[slot]);
     limits_[slot] = *value;
+    const std::string now = std::to_string(*value);
     return DeviceAnswer{std::string(kAccepted),
-                        std::string(command.substr(0, 4)) + " is now " + std::to_string(*value)};
+                        std::string(command.substr(0, 4)) + " is now " + now,
+                        StateChange{std::string(kLimitNames[slot]), old, now}};
 }
 
 std::optional<DeviceAnswer> Device::setClock(std::string_view command, HostTime hostNow) {
@@ -253,13 +253,14 @@ std::optional<DeviceAnswer> Device::setClock(std::string_view command, HostTime 
         std::string_view command;
         int low;
         int high;
-        int std::tm::*part;
+        int ClockFields::*part;
+        int sentFrom; // what the sent value counts from
     };
     static constexpr Field kFields[] = {
-        {"CDYS", 1, 31, &std::tm::tm_mday}, {"CMHS", 1, 12, &std::tm::tm_mon},
-        {"CYRS", 0, 99, &std::tm::tm_year}, {"CWSS", 1, 7, nullptr},
-        {"CHRS", 0, 23, &std::tm::tm_hour}, {"CMES", 0, 59, &std::tm::tm_min},
-        {"CSDS", 0, 59, &std::tm::tm_sec},
+        {"CDYS", 1, 31, &ClockFields::day, 0},     {"CMHS", 1, 12, &ClockFields::month, 0},
+        {"CYRS", 0, 99, &ClockFields::year, 2000}, {"CWSS", 1, 7, nullptr, 0},
+        {"CHRS", 0, 23, &ClockFields::hour, 0},    {"CMES", 0, 59, &ClockFields::minute, 0},
+        {"CSDS", 0, 59, &ClockFields::second, 0},
     };
     for (const Field& field : kFields) {
         if (!StartsWith(command, field.command)) {
@@ -270,33 +271,29 @@ std::optional<DeviceAnswer> Device::setClock(std::string_view command, HostTime 
             return std::nullopt;
         }
         if (field.part == nullptr) {
+            const std::string old = std::to_string(weekday_);
             weekday_ = *value; // the record carries no weekday; kept for the log
-            return DeviceAnswer{std::string(kAccepted), "weekday is now " + std::to_string(*value)};
+            return DeviceAnswer{std::string(kAccepted), "weekday is now " + std::to_string(*value),
+                                StateChange{"weekday", old, std::to_string(*value)}};
         }
-        std::tm parts = LocalParts(hostNow + clockOffset_);
-        int stored = *value;
-        if (field.part == &std::tm::tm_mon) {
-            stored -= 1;
-        } else if (field.part == &std::tm::tm_year) {
-            stored += 100; // two digits of a year from 2000 on
-        }
-        parts.*field.part = stored;
-        parts.tm_isdst = -1;
-        const std::time_t changed = std::mktime(&parts);
-        clockOffset_ =
-            std::chrono::seconds(changed - std::chrono::system_clock::to_time_t(hostNow));
-        return DeviceAnswer{std::string(kAccepted),
-                            "clock is now " + settingsRecord(hostNow).substr(0, 19)};
+        const std::string old = clockText(hostNow);
+        clock_.set(field.part, field.sentFrom + *value, hostNow);
+        const std::string now = clockText(hostNow);
+        return DeviceAnswer{std::string(kAccepted), "clock is now " + now,
+                            StateChange{"clock", old, now}};
     }
     return std::nullopt;
 }
 
+std::string Device::clockText(HostTime hostNow) const {
+    const ClockFields shown = clock_.at(hostNow);
+    return TwoDigits(shown.hour) + ":" + TwoDigits(shown.minute) + ":" + TwoDigits(shown.second) +
+           "|" + TwoDigits(shown.day) + "." + TwoDigits(shown.month) + "." +
+           std::to_string(shown.year);
+}
+
 std::string Device::settingsRecord(HostTime hostNow) const {
-    const std::tm parts = LocalParts(hostNow + clockOffset_);
-    std::string record = TwoDigits(parts.tm_hour) + ":" + TwoDigits(parts.tm_min) + ":" +
-                         TwoDigits(parts.tm_sec) + "|" + TwoDigits(parts.tm_mday) + "." +
-                         TwoDigits(parts.tm_mon + 1) + "." + std::to_string(parts.tm_year + 1900) +
-                         "|" + std::string(kReadings);
+    std::string record = clockText(hostNow) + "|" + std::string(kReadings);
     for (long long limit : limits_) {
         record += '|';
         record += std::to_string(limit);

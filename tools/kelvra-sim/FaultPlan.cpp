@@ -25,6 +25,24 @@ std::string FirstItems(const std::string& record, int items) {
 
 } // namespace
 
+bool Chance::happens(double probability) {
+    if (probability <= 0) {
+        return false;
+    }
+    // 53 bits of one draw as a fraction of 1: the engine's output is the same
+    // everywhere, where the standard distributions' are not.
+    constexpr double kUnit = 1.0 / 9007199254740992.0; // 2^-53
+    return static_cast<double>(engine_() >> 11) * kUnit < probability;
+}
+
+int Chance::evenlyBetween(int low, int high) {
+    if (high <= low) {
+        return low;
+    }
+    const auto span = static_cast<std::uint64_t>(high - low) + 1;
+    return low + static_cast<int>(engine_() % span);
+}
+
 bool MatchesAny(const std::string& datagram, const std::vector<std::string>& commands) {
     for (const std::string& command : commands) {
         if (datagram.compare(0, command.size(), command) == 0) {
@@ -55,8 +73,19 @@ std::optional<std::string> FaultPlan::silenceReason(const std::string& datagram)
     return std::nullopt;
 }
 
+int FaultPlan::lateness(const std::string& datagram) {
+    if (!switches_.lateOnly.empty() && !MatchesAny(datagram, switches_.lateOnly)) {
+        return 0;
+    }
+    return chance_.evenlyBetween(switches_.lateMinMs, switches_.lateMaxMs);
+}
+
 Decision FaultPlan::decide(const std::string& datagram,
                            const std::function<std::string()>& deviceAnswer) {
+    // A datagram lost on its way never reached the device: it counts for nothing.
+    if (chance_.happens(switches_.loss)) {
+        return {std::nullopt, "lost on the way in"};
+    }
     if (auto reason = silenceReason(datagram)) {
         return {std::nullopt, std::move(*reason)};
     }
@@ -78,10 +107,11 @@ Decision FaultPlan::decide(const std::string& datagram,
     if (switches_.crlf) {
         reply.text += "\r\n";
     }
-    if (switches_.lateOnly.empty() || MatchesAny(datagram, switches_.lateOnly)) {
-        reply.delayMs = switches_.lateMs;
-    }
+    reply.delayMs = lateness(datagram);
     reply.copies = switches_.duplicate ? 2 : 1;
+    for (int copy = 0; copy < reply.copies; ++copy) {
+        reply.lostCopies += chance_.happens(switches_.loss) ? 1 : 0;
+    }
     return {std::move(reply), {}, refused};
 }
 

@@ -2,8 +2,10 @@
 
 // The fault switches of the simulated device and what they make of each datagram.
 
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -12,7 +14,9 @@ namespace kelvra::sim {
 struct FaultSwitches {
     bool silent = false;
     std::vector<std::string> refused; // answered "ERR": exact datagrams or command prefixes
-    int lateMs = 0;
+    // A late reply waits a time drawn evenly from lateMinMs to lateMaxMs, in ms.
+    int lateMinMs = 0;
+    int lateMaxMs = 0;
     std::vector<std::string> lateOnly; // when not empty, only these replies are late
     std::optional<int> shortSettings;  // items of the settings record
     bool crlf = false;
@@ -20,12 +24,14 @@ struct FaultSwitches {
     std::optional<int> silentAfter; // datagrams answered before going silent
     bool refuseHandshake = false;
     bool duplicate = false;
+    double loss = 0; // chance, 0 to 1, that a datagram is lost, each way on its own
 };
 
 struct Reply {
     std::string text;
     int delayMs = 0;
-    int copies = 1;
+    int copies = 1;     // sent
+    int lostCopies = 0; // of those, lost on the way back
 };
 
 struct Decision {
@@ -34,9 +40,23 @@ struct Decision {
     bool refused = false;       // answered "ERR" by the switches, unseen by the device
 };
 
+// The chances the switches take. The same seed gives the same draws, so the same
+// datagrams meet the same losses and delays on every platform.
+class Chance {
+public:
+    explicit Chance(std::uint64_t seed) : engine_(seed) {}
+
+    bool happens(double probability);
+    int evenlyBetween(int low, int high);
+
+private:
+    std::mt19937_64 engine_;
+};
+
 class FaultPlan {
 public:
-    explicit FaultPlan(FaultSwitches switches) : switches_(std::move(switches)) {}
+    FaultPlan(FaultSwitches switches, std::uint64_t seed)
+        : switches_(std::move(switches)), chance_(seed) {}
 
     // What goes back for one datagram. deviceAnswer runs the command on the device;
     // it is called only when the device takes the command in, so a refused or
@@ -46,7 +66,10 @@ public:
 private:
     std::optional<std::string> silenceReason(const std::string& datagram);
 
+    int lateness(const std::string& datagram);
+
     FaultSwitches switches_;
+    Chance chance_;
     int datagrams_ = 0;
     int handshakesInRow_ = 0;
     bool handshakeAnswered_ = false;

@@ -3,15 +3,22 @@
 
 #include "Device.h"
 #include "FaultPlan.h"
+#include "Journal.h"
 #include "SimSocket.h"
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <memory>
+#include <optional>
+#include <random>
 #include <stdexcept>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -31,6 +38,8 @@ back to where the command came from.
   --bind ADDR            IPv4 address to listen on (default 127.0.0.1)
   --port N               UDP port (default 10001; 0 picks a free one)
   --mac-hex              answer CMR as "0004A3123456" instead of "0.4.163.18.52.86"
+  --journal FILE         append one JSON line to FILE for each setting taken:
+                         {"what","old","new","datagram"}
 
 Faults (combinable):
   --silent               answer nothing
@@ -39,11 +48,15 @@ Faults (combinable):
   --handshake-on N       answer COK only from its N-th arrival in a row on
   --late-ms N            send every reply N ms late
   --late                 the same with 2500 ms
-  --late-only CMD[,...]  only these replies are late (2500 ms unless --late-ms)
+  --late-random MIN-MAX  send every reply late by a time drawn from MIN to MAX ms
+  --late-only CMD[,...]  only these replies are late (2500 ms unless told)
   --short-settings N     a settings record of only N items
   --crlf                 end every reply with CR LF
   --silent-after N       go silent after N datagrams
   --duplicate            send every reply twice
+  --loss P               lose each datagram, coming or going, with chance P (0 to 1)
+  --seed N               the same losses and delays for the same datagrams on
+                         every run (without it, a new seed each run, printed)
   --help                 this text
 )";
 
@@ -52,6 +65,8 @@ struct Options {
     int port = 10001;
     bool macHex = false;
     FaultSwitches faults;
+    std::optional<std::uint64_t> seed;
+    std::string journal; // none when empty
 };
 
 int NumberArgument(const std::string& option, const std::string& text, int low, int high) {
@@ -67,6 +82,31 @@ int NumberArgument(const std::string& option, const std::string& text, int low, 
                                     " to " + std::to_string(high) + ", not '" + text + "'");
     }
     return value;
+}
+
+double ChanceArgument(const std::string& option, const std::string& text) {
+    std::size_t used = 0;
+    double value = -1;
+    try {
+        value = std::stod(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != text.size() || text.empty() || !(value >= 0 && value <= 1)) {
+        throw std::invalid_argument(option + " needs a chance from 0 to 1, not '" + text + "'");
+    }
+    return value;
+}
+
+// "MIN-MAX" in milliseconds, MIN not above MAX.
+std::pair<int, int> RangeArgument(const std::string& option, const std::string& text) {
+    const std::size_t dash = text.find('-');
+    if (dash == std::string::npos) {
+        throw std::invalid_argument(option + " needs MIN-MAX, not '" + text + "'");
+    }
+    const int low = NumberArgument(option, text.substr(0, dash), 0, 3600000);
+    const int high = NumberArgument(option, text.substr(dash + 1), low, 3600000);
+    return {low, high};
 }
 
 std::vector<std::string> ListArgument(const std::string& option, const std::string& text) {
@@ -118,10 +158,13 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
         } else if (option == "--handshake-on") {
             faults.handshakeOn = NumberArgument(option, value(), 1, 1000000);
         } else if (option == "--late-ms") {
-            faults.lateMs = NumberArgument(option, value(), 0, 3600000);
+            faults.lateMinMs = faults.lateMaxMs = NumberArgument(option, value(), 0, 3600000);
             lateGiven = true;
         } else if (option == "--late") {
-            faults.lateMs = kDefaultLateMs;
+            faults.lateMinMs = faults.lateMaxMs = kDefaultLateMs;
+            lateGiven = true;
+        } else if (option == "--late-random") {
+            std::tie(faults.lateMinMs, faults.lateMaxMs) = RangeArgument(option, value());
             lateGiven = true;
         } else if (option == "--late-only") {
             const auto commands = ListArgument(option, value());
@@ -135,12 +178,19 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
             faults.silentAfter = NumberArgument(option, value(), 0, 1000000000);
         } else if (option == "--duplicate") {
             faults.duplicate = true;
+        } else if (option == "--loss") {
+            faults.loss = ChanceArgument(option, value());
+        } else if (option == "--seed") {
+            options.seed =
+                static_cast<std::uint64_t>(NumberArgument(option, value(), 0, 2147483647));
+        } else if (option == "--journal") {
+            options.journal = value();
         } else {
             throw std::invalid_argument("unknown option " + option + " (see --help)");
         }
     }
     if (lateOnly && !lateGiven) {
-        options.faults.lateMs = kDefaultLateMs;
+        options.faults.lateMinMs = options.faults.lateMaxMs = kDefaultLateMs;
     }
     return options;
 }
@@ -184,7 +234,7 @@ struct PendingReply {
 };
 
 // Answers datagrams for ever, sending late replies when they fall due.
-void Serve(SimSocket& socket, Device& device, FaultPlan& faults) {
+void Serve(SimSocket& socket, Device& device, FaultPlan& faults, Journal* journal) {
     std::vector<PendingReply> pending; // in order of falling due
     for (;;) {
         int waitMs = -1;
@@ -200,6 +250,9 @@ void Serve(SimSocket& socket, Device& device, FaultPlan& faults) {
                 DeviceAnswer answer =
                     device.answer(incoming->bytes, std::chrono::system_clock::now());
                 note = std::move(answer.note);
+                if (answer.change && journal != nullptr) {
+                    journal->record(*answer.change, incoming->bytes);
+                }
                 return std::move(answer.reply);
             });
             if (decision.refused) {
@@ -217,13 +270,18 @@ void Serve(SimSocket& socket, Device& device, FaultPlan& faults) {
             if (reply.copies > 1) {
                 line += " x" + std::to_string(reply.copies);
             }
+            if (reply.lostCopies > 0) {
+                line += reply.lostCopies == reply.copies
+                            ? std::string(", lost on the way out")
+                            : ", " + std::to_string(reply.lostCopies) + " lost on the way out";
+            }
             Say(line);
             if (!note.empty()) {
                 Say("   " + note);
             }
             const SteadyTime due =
                 std::chrono::steady_clock::now() + std::chrono::milliseconds(reply.delayMs);
-            for (int copy = 0; copy < reply.copies; ++copy) {
+            for (int copy = reply.lostCopies; copy < reply.copies; ++copy) {
                 auto at = pending.begin();
                 while (at != pending.end() && at->due <= due) {
                     ++at;
@@ -249,11 +307,21 @@ int main(int argc, char** argv) {
             return EXIT_SUCCESS;
         }
         SimSocket socket(options->bindAddress, static_cast<std::uint16_t>(options->port));
-        Device device(DeviceProfile{socket.localPort(), options->macHex});
-        FaultPlan faults(options->faults);
+        Device device(DeviceProfile{socket.localPort(), options->macHex},
+                      std::chrono::system_clock::now());
+        const std::uint64_t seed = options->seed ? *options->seed : std::random_device{}();
+        FaultPlan faults(options->faults, seed);
+        std::unique_ptr<Journal> journal;
+        if (!options->journal.empty()) {
+            journal = std::make_unique<Journal>(options->journal);
+        }
         Say("kelvra-sim listening on " + options->bindAddress + ":" +
             std::to_string(socket.localPort()));
-        Serve(socket, device, faults);
+        if (!options->seed &&
+            (options->faults.loss > 0 || options->faults.lateMinMs < options->faults.lateMaxMs)) {
+            Say("seed " + std::to_string(seed) + " (--seed repeats this run's chances)");
+        }
+        Serve(socket, device, faults, journal.get());
     } catch (const std::exception& error) {
         std::cerr << "kelvra-sim: " << error.what() << std::endl;
         return 2;
