@@ -134,11 +134,28 @@ std::string UdpEndpoint::receive(int timeoutMs) {
         }
         const std::optional<Datagram> datagram = readDatagram();
         if (datagram && datagram->source == *peer_) {
-            return DecodeCp1254(datagram->bytes);
+            return DecodeCp1254(newestFromPeer(datagram->bytes));
         }
         // A refused destination or a stranger's datagram: go on waiting for what
         // is left of the time-out.
     }
+}
+
+std::string UdpEndpoint::newestFromPeer(std::string bytes) {
+    // The protocol numbers no reply, so of several waiting only the newest can be the
+    // answer to the last command: the others are a repeated copy or a reply that
+    // came too late for the exchange before.
+    while (WaitReadable(socket_, 0)) {
+        try {
+            const std::optional<Datagram> later = readDatagram();
+            if (later && later->source == *peer_) {
+                bytes = later->bytes;
+            }
+        } catch (const ESocketError&) {
+            break; // a late error is no reason to lose the reply in hand
+        }
+    }
+    return bytes;
 }
 
 std::uint16_t UdpEndpoint::localPort() const {

@@ -16,7 +16,8 @@ namespace kelvra::net {
 //
 // Beyond a plain socket it keeps stray datagrams from posing as replies: every
 // send first throws away whatever is already waiting, and only a datagram from
-// the address the last datagram went to counts as a reply.
+// the address the last datagram went to counts as a reply, the newest of those
+// waiting at once.
 class UdpEndpoint : public DatagramEndpoint {
 public:
     static constexpr int kBufferSize = protocol::kReceiveBufferBytes;
@@ -49,6 +50,8 @@ private:
     };
 
     void discardWaiting();
+    // bytes, or the newest datagram from the peer already waiting behind them.
+    std::string newestFromPeer(std::string bytes);
     // One waiting datagram; empty when the read gave none (a refused destination
     // reported late, or a datagram that vanished).
     std::optional<Datagram> readDatagram();

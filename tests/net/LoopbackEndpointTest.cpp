@@ -113,6 +113,20 @@ TEST(LoopbackEndpoint, ReadsSilenceAsAnEmptyReply) {
     EXPECT_EQ(endpoint.receive(50), "");
 }
 
+// A reply that came too late for the exchange before, then the one for this
+// command: the newest waiting is the answer.
+TEST(LoopbackEndpoint, TakesTheNewestOfTheRepliesWaiting) {
+    LoopbackPeer peer;
+    UdpEndpoint endpoint;
+    endpoint.setHost("127.0.0.1");
+    endpoint.setPort(peer.port());
+    endpoint.send("CGR");
+    ASSERT_TRUE(peer.receive().has_value());
+    peer.answer("KLV-2000");
+    peer.answer("192.168.1.1");
+    EXPECT_EQ(endpoint.receive(2000), "192.168.1.1");
+}
+
 TEST(LoopbackEndpoint, ReadsARefusedDestinationAsSilence) {
     std::uint16_t closedPort = 0;
     {
