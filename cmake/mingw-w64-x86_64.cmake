@@ -18,6 +18,21 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # without MinGW's DLLs next to it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
+# Qt for Windows, when scripts/build-qt-windows has made it (its host tools are
+# Debian's Qt 6 of the same version). Without it the window, the program and
+# their suites cannot be built here.
+if(DEFINED ENV{KELVRA_QT_MINGW})
+    set(KELVRA_QT_MINGW $ENV{KELVRA_QT_MINGW})
+else()
+    set(KELVRA_QT_MINGW $ENV{HOME}/.cache/kelvrawizard/qt6-mingw)
+endif()
+if(EXISTS ${KELVRA_QT_MINGW}/.kelvra-base-complete)
+    list(APPEND CMAKE_FIND_ROOT_PATH ${KELVRA_QT_MINGW})
+    list(APPEND CMAKE_PREFIX_PATH ${KELVRA_QT_MINGW})
+    set(QT_HOST_PATH /usr)
+    set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+endif()
+
 # CTest and GoogleTest's test discovery start the .exe files through wine.
 find_program(KELVRA_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 if(KELVRA_WINE)
