@@ -8,6 +8,7 @@
 #include <ws2tcpip.h>
 #include <iphlpapi.h>
 // clang-format on
+#include <vector>
 #else
 #include <cstdlib>
 #include <fstream>
@@ -19,20 +20,27 @@ namespace kelvra::net {
 
 #ifdef _WIN32
 
+// The IPv4 neighbour table, read whole: wine has no GetIpNetEntry2, and the
+// table is short.
 bool HasLearnedHardwareAddress(const Ipv4Bytes& address) {
     const sockaddr_in socketAddress = SocketAddress(address);
-    DWORD interfaceIndex = 0;
-    if (GetBestInterface(socketAddress.sin_addr.s_addr, &interfaceIndex) != NO_ERROR) {
+    ULONG size = 0;
+    if (GetIpNetTable(nullptr, &size, FALSE) != ERROR_INSUFFICIENT_BUFFER) {
         return false;
     }
-    MIB_IPNET_ROW2 row{};
-    row.Address.Ipv4 = socketAddress;
-    row.InterfaceIndex = interfaceIndex;
-    if (GetIpNetEntry2(&row) != NO_ERROR) {
+    std::vector<unsigned char> buffer(size);
+    auto* table = reinterpret_cast<MIB_IPNETTABLE*>(buffer.data());
+    if (GetIpNetTable(table, &size, FALSE) != NO_ERROR) {
         return false;
     }
-    return row.PhysicalAddressLength > 0 && row.State != NlnsUnreachable &&
-           row.State != NlnsIncomplete;
+    for (DWORD i = 0; i < table->dwNumEntries; ++i) {
+        const MIB_IPNETROW& row = table->table[i];
+        if (row.dwAddr == socketAddress.sin_addr.s_addr && row.dwPhysAddrLen > 0 &&
+            row.dwType != MIB_IPNET_TYPE_INVALID) {
+            return true;
+        }
+    }
+    return false;
 }
 
 #else
