@@ -1,8 +1,8 @@
 #include "net/SystemHostNetwork.h"
 
+#include "net/EchoProbe.h"
 #include "net/LocalAddress.h"
 #include "net/NeighbourTable.h"
-#include "net/raw_ping.h"
 
 namespace kelvra::net {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "link/Ports.h"
+#include "ui/CaptionedFields.h"
 #include "ui/Dialogs.h"
-#include "ui/widgets.h"
 
 #include <QWidget>
 #include <functional>

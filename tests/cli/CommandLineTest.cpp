@@ -3,9 +3,9 @@
 
 #include "cli/CommandLine.h"
 
-#include "RowName.h"
 #include "cli/DeviceList.h"
 #include "cli/UsageError.h"
+#include "support/NamedRow.h"
 
 #include <gtest/gtest.h>
 #include <string>

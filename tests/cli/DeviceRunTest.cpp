@@ -3,12 +3,12 @@
 
 #include "cli/DeviceRun.h"
 
-#include "RowName.h"
 #include "cli/ScriptConsole.h"
 #include "link/KelvraDM.h"
 #include "support/FakeDevice.h"
 #include "support/FakeHostNetwork.h"
 #include "support/ManualClock.h"
+#include "support/NamedRow.h"
 #include "support/ScriptedEndpoint.h"
 
 #include <algorithm>

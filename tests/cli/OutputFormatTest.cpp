@@ -2,8 +2,8 @@
 
 #include "cli/OutputFormat.h"
 
-#include "RowName.h"
 #include "cli/ManualPage.h"
+#include "support/NamedRow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "e2e/support/NeighbourHost.h"
 #include "e2e/support/PrivateNetwork.h"
+#include "net/EchoProbe.h"
 #include "net/EchoSocket.h"
 #include "net/SystemHostNetwork.h"
-#include "net/raw_ping.h"
 
 #include <array>
 #include <fstream>

@@ -7,10 +7,10 @@
 // split and the result message put it back to 0; a result box follows the last
 // reply and the tally; an address goes out part by part as typed, committed only
 // after four accepted parts; the clock goes out as the PC clock read it.
-#include "DeviceCommands.h"
-#include "FuzzChecks.h"
 #include "core/Errors.h"
 #include "core/FieldSplitting.h"
+#include "fuzz/DeviceCommands.h"
+#include "fuzz/FuzzChecks.h"
 #include "link/KelvraDM.h"
 #include "support/FakeConsole.h"
 #include "support/FakeHostNetwork.h"

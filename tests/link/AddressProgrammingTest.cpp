@@ -1,5 +1,5 @@
-#include "LinkFixture.h"
 #include "core/Errors.h"
+#include "link/LinkFixture.h"
 
 #include <ostream>
 

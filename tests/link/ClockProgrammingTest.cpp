@@ -1,7 +1,7 @@
-#include "LinkFixture.h"
 #include "core/Errors.h"
 #include "link/ClockSettings.h"
 #include "link/DeviceMessages.h"
+#include "link/LinkFixture.h"
 
 #include <algorithm>
 #include <ostream>

@@ -1,6 +1,6 @@
 #include "link/WaitSlicer.h"
 
-#include "LinkFixture.h"
+#include "link/LinkFixture.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "FakeDevice.h"
+#include "support/FakeDevice.h"
 
 #include <algorithm>
 

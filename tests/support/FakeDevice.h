@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScriptedEndpoint.h"
+#include "support/ScriptedEndpoint.h"
 
 #include <map>
 #include <string>

@@ -1,4 +1,4 @@
-#include "ManualClock.h"
+#include "support/ManualClock.h"
 
 #include <cstdio>
 #include <ctime>

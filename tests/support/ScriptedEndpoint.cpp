@@ -1,4 +1,4 @@
-#include "ScriptedEndpoint.h"
+#include "support/ScriptedEndpoint.h"
 
 #include "core/Errors.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ManualClock.h"
 #include "link/Ports.h"
+#include "support/ManualClock.h"
 
 #include <deque>
 #include <functional>

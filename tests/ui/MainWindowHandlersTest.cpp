@@ -1,9 +1,9 @@
-#include "UiSuites.h"
-#include "WindowRig.h"
 #include "support/ErrorText.h"
 #include "support/FakeDevice.h"
 #include "ui/StopBoxText.h"
+#include "ui/UiSuites.h"
 #include "ui/WaitCursor.h"
+#include "ui/WindowRig.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -1,6 +1,6 @@
-#include "UiSuites.h"
-#include "WindowRig.h"
 #include "support/FakeDevice.h"
+#include "ui/UiSuites.h"
+#include "ui/WindowRig.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,9 +1,9 @@
 // The window while a device operation waits, in virtual time: it paints, keeps the
 // operator's input and the clock for afterwards, and closes only once it is done.
 
-#include "UiSuites.h"
-#include "WindowRig.h"
 #include "support/FakeDevice.h"
+#include "ui/UiSuites.h"
+#include "ui/WindowRig.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,9 +1,9 @@
 // "Bilgileri Al" against scripted devices in virtual time.
 
-#include "UiSuites.h"
-#include "WindowRig.h"
 #include "support/ErrorText.h"
 #include "support/FakeDevice.h"
+#include "ui/UiSuites.h"
+#include "ui/WindowRig.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

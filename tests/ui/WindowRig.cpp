@@ -1,4 +1,4 @@
-#include "WindowRig.h"
+#include "ui/WindowRig.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 // "Bilgileri Al" in the real window, over the real endpoint and clock, against the
 // simulator on loopback.
 
-#include "WindowOnSim.h"
+#include "e2e/window/WindowOnSim.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

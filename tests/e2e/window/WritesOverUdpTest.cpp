@@ -1,7 +1,7 @@
 // Writing to the device from the real window, over the real endpoint and clock,
 // against the simulator on loopback, then reading it back with "Bilgileri Al".
 
-#include "WindowOnSim.h"
+#include "e2e/window/WindowOnSim.h"
 
 #include <QDate>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "net/raw_ping.h"
+#include "net/EchoProbe.h"
 
 #include "net/HostResolution.h"
 #include "net/SocketAddress.h"
