@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
     kelvra::TfrmMain window(dialogs);
     kelvra::net::UdpEndpoint endpoint;
     kelvra::net::SystemClock clock;
-    kelvra::testing::FakeHostNetwork network;
+    kelvra::test::FakeHostNetwork network;
     // The readout as the operator starts it: the button, the window's own turns.
     TimedTurns turns([&window] { window.duringWait(); });
     kelvra::TFKelvraDM dm(endpoint, clock, window, network, &turns);

@@ -19,7 +19,7 @@
 namespace kelvra::cli {
 namespace {
 
-using kelvra::testing::FakeDevice;
+using kelvra::test::FakeDevice;
 using Texts = std::vector<std::string>;
 
 enum class Device {
@@ -47,7 +47,7 @@ FakeDevice Make(Device kind) {
     } else if (kind == Device::RefusingOne) {
         device.replies["CNHS45F"] = device.replies["CS2S0F"] = "ERR";
     } else if (kind == Device::ShortSettings) {
-        device.replies["CSS"] = kelvra::testing::SettingsRecord(5);
+        device.replies["CSS"] = kelvra::test::SettingsRecord(5);
     } else if (kind == Device::CrLfReplies) {
         device.setReply = "OK\r\n";
     } else if (kind == Device::ResetOnNearLow) {
@@ -198,9 +198,9 @@ const DeviceRunRow kRuns[] = {
 
 class DeviceRunTest : public ::testing::TestWithParam<DeviceRunRow> {
 protected:
-    kelvra::testing::ManualClock clock;
-    kelvra::testing::ScriptedEndpoint endpoint{clock};
-    kelvra::testing::FakeHostNetwork network;
+    kelvra::test::ManualClock clock;
+    kelvra::test::ScriptedEndpoint endpoint{clock};
+    kelvra::test::FakeHostNetwork network;
     DeviceTarget device{"192.168.1.200", "10001"};
     Texts log;
     ScriptConsole console{device, [this](const std::string& line) { log.push_back(line); }};

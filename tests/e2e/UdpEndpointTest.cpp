@@ -15,7 +15,7 @@ namespace {
 
 using namespace kelvra::net;
 
-using testing::ErrorText;
+using test::ErrorText;
 
 constexpr const char* kIdentity = "KLV-DL200|FW2.4|SN20481";
 

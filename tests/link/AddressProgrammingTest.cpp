@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 namespace {
 
 const std::string kCaption = "Yeni IP Adresi";
@@ -130,4 +130,4 @@ TEST_F(LinkTest, ATransportErrorEndsTheAddressWithoutCommitOrBox) {
 }
 
 } // namespace
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <ostream>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 namespace {
 
 // A calendar reading and the seven datagrams made of it.
@@ -160,4 +160,4 @@ TEST_F(LinkTest, WritesBeforeAnyConnectSendNothing) {
 }
 
 } // namespace
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -5,7 +5,7 @@
 #include <tuple>
 #include <vector>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 namespace {
 
 // A handshake reply ("" for none) and whether it counts as accepted.
@@ -116,4 +116,4 @@ TEST_F(LinkTest, ASocketErrorEndsTheConnectWithoutALine) {
 }
 
 } // namespace
-} // namespace kelvra::testing
+} // namespace kelvra::test

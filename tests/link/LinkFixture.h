@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 
 using Reply = ScriptedReply;
 using Texts = std::vector<std::string>;
@@ -47,4 +47,4 @@ protected:
     }
 };
 
-} // namespace kelvra::testing
+} // namespace kelvra::test

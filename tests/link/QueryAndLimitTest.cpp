@@ -3,7 +3,7 @@
 
 #include <tuple>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 namespace {
 
 // A reply and what the query returns of it.
@@ -99,4 +99,4 @@ TEST_F(LinkTest, ASilentLimitLogsNothingAfterTheEqualsSign) {
 }
 
 } // namespace
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <tuple>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 namespace {
 
 TEST_F(LinkTest, APromptDeviceCostsOneHandshakeAndOneLine) {
@@ -150,4 +150,4 @@ INSTANTIATE_TEST_SUITE_P(
         TextPair{"++++++++++++++++++++-", "Tarih: 09.12.2026Saat: 09:00:00 Set Edilemedi!"}));
 
 } // namespace
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 namespace {
 
 // A listener whose every turn lasts turnMs of virtual time.
@@ -75,4 +75,4 @@ TEST(WaitSlicerPause, KeepsThePacingAndEndsAtTheDeadline) {
 }
 
 } // namespace
-} // namespace kelvra::testing
+} // namespace kelvra::test

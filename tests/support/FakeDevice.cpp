@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 
 ScriptedEndpoint::Responder FakeDevice::responder() const {
     return [device = *this](const std::string& datagram) {
@@ -48,4 +48,4 @@ std::string SettingsRecord(int items) {
     return record;
 }
 
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 
 // A device as a table: a reply per command, the handshake's reply and the reply to
 // every other (set) command. An empty reply is silence.
@@ -30,4 +30,4 @@ std::vector<std::string> WithoutTimes(const std::vector<std::string>& lines);
 // A settings record of n items: the device's clock, then "v<i>" at position i.
 std::string SettingsRecord(int items);
 
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -27,7 +27,7 @@ struct Failure {
 };
 
 const Failure kFailures[] = {
-    {"trailing blank in the port", "10001 ", "", testing::ConvertMessage("10001 ") + "."},
+    {"trailing blank in the port", "10001 ", "", test::ConvertMessage("10001 ") + "."},
     {"socket error at the send", "10001", "Socket Error # 10065\r\nNo route to host",
      "Socket Error # 10065\r\nNo route to host."},
     {"message ending in a full stop", "10001", "Host not found.", "Host not found."},
@@ -53,13 +53,13 @@ const LimitPress kLimitPresses[] = {
      "CHHS+7F CHLS40F", ""},
     // Both boxes are converted before either goes out.
     {"pressure, empty low box", "btnBasinc", "cbBasincYuksek", "1050", "cbBasincDusuk", "", "",
-     testing::ConvertMessage("") + "."},
+     test::ConvertMessage("") + "."},
     {"near pair", "btnYakinIsi", "cbYakinIsiYuksek", "45", "cbYakinIsiDusuk", "-5",
      "CNHS45F CNLS5FN", ""},
     {"ambient pair, hexadecimal high", "btnOrtamIsi", "cbOrtamIsiY", "$1F", "cbOrtamIsiD", "007",
      "CTHS31F CTLS007F", ""},
     {"near, bad high box", "btnYakinIsi", "cbYakinIsiYuksek", "2.5", "cbYakinIsiDusuk", "1", "",
-     testing::ConvertMessage("2.5") + "."},
+     test::ConvertMessage("2.5") + "."},
     {"calibration minus box, negative", "btnKalibrasyonEksi", "cbKalibrasyonEksi", "-3", "-", "",
      "CFVS3FN", ""},
     {"calibration plus box", "btnKalibrasyonArti", "cbKalibrasyonArti", "3", "-", "", "CFVS3F", ""},
@@ -153,7 +153,7 @@ private slots:
         rig_->endpoint.setResponder([&](const std::string&) {
             const QCursor* cursor = QApplication::overrideCursor();
             waitCursorAtSend.push_back(cursor != nullptr && cursor->shape() == Qt::WaitCursor);
-            return testing::ScriptedReply::answer("OK");
+            return test::ScriptedReply::answer("OK");
         });
         rig_->window.cihazPort->setText(" 10001");
         rig_->window.btnBaglan->click();
@@ -180,7 +180,7 @@ private slots:
     void errorEndsHandlerInStopBox_data() { AddRows(kFailures); }
     void errorEndsHandlerInStopBox() {
         const Failure& f = Row(kFailures);
-        rig_->endpoint.setResponder(testing::FakeDevice{}.responder());
+        rig_->endpoint.setResponder(test::FakeDevice{}.responder());
         if (*f.failSend) {
             rig_->endpoint.failNextSend(f.failSend);
         }
@@ -293,7 +293,7 @@ private slots:
     void limitButtons_data() { AddRows(kLimitPresses); }
     void limitButtons() {
         const LimitPress& p = Row(kLimitPresses);
-        const std::size_t mark = connectFirst(testing::FakeDevice{});
+        const std::size_t mark = connectFirst(test::FakeDevice{});
         TfrmMain& w = rig_->window;
         box(p.high)->setText(Utf8(p.highText));
         if (*p.low != '-') {
@@ -315,7 +315,7 @@ private slots:
     // What the boxes held at the press goes out, even if the low box changes while
     // the high command is under way.
     void limitBoxesAreReadBeforeEitherIsSent() {
-        const std::size_t mark = connectFirst(testing::FakeDevice{});
+        const std::size_t mark = connectFirst(test::FakeDevice{});
         TfrmMain& w = rig_->window;
         w.cbOrtamIsiY->setText("25");
         w.cbOrtamIsiD->setText("5");
@@ -323,14 +323,14 @@ private slots:
             if (datagram == "CTHS25F") {
                 w.cbOrtamIsiD->setText("-5");
             }
-            return testing::ScriptedReply::answer("OK");
+            return test::ScriptedReply::answer("OK");
         });
         w.btnOrtamIsi->click();
         QCOMPARE(sentSince(mark).join(' '), QString("CTHS25F CTLS5F"));
     }
 
     void clockButton() {
-        const std::size_t mark = connectFirst(testing::FakeDevice{});
+        const std::size_t mark = connectFirst(test::FakeDevice{});
         rig_->window.deTarihSaat->setDateTime(QDateTime(QDate(2001, 1, 1), QTime(1, 1)));
         rig_->window.btnTarihSaatSet->click();
         // From the PC clock, not from the date-time box.
@@ -345,7 +345,7 @@ private slots:
     void applyButton_data() { AddRows(kApplyPresses); }
     void applyButton() {
         const ApplyPress& p = Row(kApplyPresses);
-        testing::FakeDevice device;
+        test::FakeDevice device;
         if (QString(p.device) == "refusing") {
             device.setReply = "ERR";
         } else if (QString(p.device) == "no handshake") {
@@ -372,7 +372,7 @@ private slots:
     }
 
     void applyProgramsTheFourAddressesInOrder() {
-        rig_->endpoint.setResponder(testing::FakeDevice{}.responder());
+        rig_->endpoint.setResponder(test::FakeDevice{}.responder());
         TfrmMain& w = rig_->window;
         w.yeniCihazIP->setText("192.168.1.50");
         w.yeniAgGecidi->setText("255.255.0.0");
@@ -399,7 +399,7 @@ private slots:
     void addressButtons_data() { AddRows(kFieldPresses); }
     void addressButtons() {
         const FieldPress& p = Row(kFieldPresses);
-        const std::size_t mark = connectFirst(testing::FakeDevice{});
+        const std::size_t mark = connectFirst(test::FakeDevice{});
         box(p.box)->setText(p.value);
         button(p.button)->click();
 
@@ -414,7 +414,7 @@ private slots:
 
 private:
     // Connects to device and returns how many datagrams were sent so far.
-    std::size_t connectFirst(const testing::FakeDevice& device) {
+    std::size_t connectFirst(const test::FakeDevice& device) {
         rig_->endpoint.setResponder(device.responder());
         rig_->dm.ConnectDevice("192.168.1.200", "10001");
         rig_->window.btnTemizle->click();

@@ -432,7 +432,7 @@ private slots:
 
     void enterPressesTheFocusedButton() {
         TfrmMain& w = rig_->window;
-        rig_->endpoint.setResponder(testing::FakeDevice::answeringReadout().responder());
+        rig_->endpoint.setResponder(test::FakeDevice::answeringReadout().responder());
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         w.btnBilgileriAl->setFocus(Qt::TabFocusReason);

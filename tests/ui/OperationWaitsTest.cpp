@@ -84,7 +84,7 @@ class OperationWaitsTest : public QObject {
 private slots:
     void init() {
         rig_ = std::make_unique<WindowRig>();
-        rig_->endpoint.setResponder(testing::FakeDevice::answeringReadout().responder());
+        rig_->endpoint.setResponder(test::FakeDevice::answeringReadout().responder());
         rig_->show();
     }
     void cleanup() { rig_.reset(); }
@@ -175,7 +175,7 @@ private:
     // Runs atSend(datagram) as each datagram goes out, inside the operation.
     void onEachSend(std::function<void(const std::string&)> atSend) {
         rig_->endpoint.setResponder(
-            [atSend, device = testing::FakeDevice::answeringReadout().responder()](
+            [atSend, device = test::FakeDevice::answeringReadout().responder()](
                 const std::string& datagram) {
                 atSend(datagram);
                 return device(datagram);

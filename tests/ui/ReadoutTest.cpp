@@ -12,8 +12,8 @@
 
 namespace kelvra::uitest {
 
-using testing::FakeDevice;
-using testing::SettingsRecord;
+using test::FakeDevice;
+using test::SettingsRecord;
 
 namespace {
 
@@ -186,7 +186,7 @@ private slots:
         r.window.cihazPort->setText("10001 ");
         r.press();
         QCOMPARE(r.dialogs.stopTexts(),
-                 QStringList{QString::fromStdString(testing::ConvertMessage("10001 ") + ".")});
+                 QStringList{QString::fromStdString(test::ConvertMessage("10001 ") + ".")});
         QVERIFY(r.endpoint.sent().empty());
         QVERIFY(r.window.mmo->toPlainText().isEmpty());
         QVERIFY(r.window.EDTCIHAZID->text().isEmpty());

@@ -46,9 +46,9 @@ struct WindowRig {
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
 
-    testing::ManualClock clock;
-    testing::ScriptedEndpoint endpoint{clock};
-    testing::FakeHostNetwork network;
+    test::ManualClock clock;
+    test::ScriptedEndpoint endpoint{clock};
+    test::FakeHostNetwork network;
     RecordingDialogs dialogs;
     TfrmMain window{dialogs};
     TFKelvraDM dm{endpoint, clock, window, network, &window};

@@ -35,7 +35,7 @@ struct WindowOnSim {
     SimProcess sim;
     net::UdpEndpoint endpoint;
     net::SystemClock clock;
-    testing::FakeHostNetwork network; // the PC in 192.168.1.x
+    test::FakeHostNetwork network; // the PC in 192.168.1.x
     RecordedDialogs dialogs;
     TfrmMain window{dialogs};
     TFKelvraDM dm{endpoint, clock, window, network, &window};
