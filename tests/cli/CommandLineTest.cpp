@@ -96,7 +96,7 @@ TEST_P(AcceptedLine, Parses) {
     EXPECT_EQ(line.json, row.json);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, AcceptedLine, ::testing::ValuesIn(kAccepted), RowName<Accepted>);
+INSTANTIATE_TEST_SUITE_P(Rows, AcceptedLine, ::testing::ValuesIn(kAccepted), test::RowName{});
 
 struct Address {
     Words arguments; // after --device h set-address
@@ -197,7 +197,7 @@ TEST_P(RefusedLine, IsAUsageError) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, RefusedLine, ::testing::ValuesIn(kRefused), RowName<Refused>);
+INSTANTIATE_TEST_SUITE_P(Rows, RefusedLine, ::testing::ValuesIn(kRefused), test::RowName{});
 
 TEST(CommandLine, HelpWinsOverEverythingElse) {
     EXPECT_TRUE(ParseCommandLine({"reboot", "--bogus", "-h"}).help);

@@ -67,7 +67,7 @@ struct DeviceRunRow {
     long long elapsedMs;
 };
 
-const Texts kReadout{"COK", "CAS", "CPR", "CMR", "CGR", "CKR", "CDR", "CSS", "CSR"};
+const Texts& kReadout = test::kReadoutDatagrams;
 
 const DeviceRunRow kRuns[] = {
     {"connect", {"connect"}, Device::Answering, {"COK"}, true, "", 0, 900},
@@ -227,7 +227,7 @@ TEST_P(DeviceRunTest, SendsAndJudges) {
     EXPECT_EQ(log.size(), row.sent.size() - handshakes + (row.values > 0 ? 1 : 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, DeviceRunTest, ::testing::ValuesIn(kRuns), RowName<DeviceRunRow>);
+INSTANTIATE_TEST_SUITE_P(Rows, DeviceRunTest, ::testing::ValuesIn(kRuns), test::RowName{});
 
 // The error ends the pair as a failure; its log line never came.
 TEST_F(DeviceRunTest, SocketErrorBetweenTheLimitsFails) {

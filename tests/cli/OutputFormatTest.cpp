@@ -77,7 +77,7 @@ TEST_P(OutcomeRendering, AsLineAndAsJson) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, OutcomeRendering, ::testing::ValuesIn(kRenderings),
-                         RowName<Rendering>);
+                         test::RowName{});
 
 } // namespace
 } // namespace kelvra::cli

@@ -8,6 +8,10 @@
 
 namespace kelvra::test {
 
+// A readout's datagrams: the handshake, then the eight read commands in their order.
+inline const std::vector<std::string> kReadoutDatagrams{"COK", "CAS", "CPR", "CMR", "CGR",
+                                                        "CKR", "CDR", "CSS", "CSR"};
+
 // A device as a table: a reply per command, the handshake's reply and the reply to
 // every other (set) command. An empty reply is silence.
 struct FakeDevice {

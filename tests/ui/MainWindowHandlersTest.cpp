@@ -151,8 +151,7 @@ private slots:
     void connectButton() {
         std::vector<bool> waitCursorAtSend;
         rig_->endpoint.setResponder([&](const std::string&) {
-            const QCursor* cursor = QApplication::overrideCursor();
-            waitCursorAtSend.push_back(cursor != nullptr && cursor->shape() == Qt::WaitCursor);
+            waitCursorAtSend.push_back(test::WaitCursorShown());
             return test::ScriptedReply::answer("OK");
         });
         rig_->window.cihazPort->setText(" 10001");

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ui/Main.h"
+
+#include <QStringList>
+
+namespace kelvra::test {
+
+// The exchange log's lines as texts, and without their "HH:MM:SS" stamps.
+QStringList LogLines(const TfrmMain& window);
+QStringList LogLinesWithoutTime(const TfrmMain& window);
+
+} // namespace kelvra::test
