@@ -56,8 +56,7 @@ FakeDevice Make(Device kind) {
     return device;
 }
 
-struct DeviceRunRow {
-    const char* name;
+struct DeviceRunRow : test::NamedRow {
     Texts arguments; // after --device
     Device device;
     Texts sent;
@@ -70,13 +69,13 @@ struct DeviceRunRow {
 const Texts& kReadout = test::kReadoutDatagrams;
 
 const DeviceRunRow kRuns[] = {
-    {"connect", {"connect"}, Device::Answering, {"COK"}, true, "", 0, 900},
-    {"silent connect", {"connect"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
-    {"read", {"read"}, Device::Answering, kReadout, true, "", 22, 5700},
+    {{"connect"}, {"connect"}, Device::Answering, {"COK"}, true, "", 0, 900},
+    {{"silent connect"}, {"connect"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
+    {{"read"}, {"read"}, Device::Answering, kReadout, true, "", 22, 5700},
     // Nothing after an unanswered handshake, not 24 s of empty replies.
-    {"silent read", {"read"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
+    {{"silent read"}, {"read"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
     // Every value handed over, empty, and the first silence named.
-    {"silent after the handshake",
+    {{"silent after the handshake"},
      {"read"},
      Device::SilentAfterHandshake,
      kReadout,
@@ -85,7 +84,7 @@ const DeviceRunRow kRuns[] = {
      22,
      900 + 8 * 2600},
     // Everything up to ambient_high, then the list error; the server is not asked.
-    {"short settings",
+    {{"short settings"},
      {"read"},
      Device::ShortSettings,
      Texts(kReadout.begin(), kReadout.end() - 1),
@@ -93,7 +92,7 @@ const DeviceRunRow kRuns[] = {
      "List index out of bounds (5)",
      11,
      900 + 7 * 600},
-    {"limits",
+    {{"limits"},
      {"set-limit", "cabinet", "30", "-10"},
      Device::Answering,
      {"COK", "CFHS30F", "CFLS10FN"},
@@ -102,7 +101,7 @@ const DeviceRunRow kRuns[] = {
      0,
      900 + 2 * 600},
     // The low limit goes out although the high one was refused.
-    {"refused limits",
+    {{"refused limits"},
      {"set-limit", "near", "45", "15"},
      Device::RefusingSettings,
      {"COK", "CNHS45F", "CNLS15F"},
@@ -110,7 +109,7 @@ const DeviceRunRow kRuns[] = {
      "CNHS45F = ERR, CNLS15F = ERR",
      0,
      900 + 2 * 600},
-    {"refused high, accepted low",
+    {{"refused high, accepted low"},
      {"set-limit", "near", "45", "15"},
      Device::RefusingOne,
      {"COK", "CNHS45F", "CNLS15F"},
@@ -118,7 +117,7 @@ const DeviceRunRow kRuns[] = {
      "CNHS45F = ERR, CNLS15F = OK",
      0,
      900 + 2 * 600},
-    {"hexadecimal limits go in decimal",
+    {{"hexadecimal limits go in decimal"},
      {"set-limit", "humidity", "$1F", "-0x5"},
      Device::Answering,
      {"COK", "CHHS31F", "CHLS5FN"},
@@ -126,7 +125,7 @@ const DeviceRunRow kRuns[] = {
      "CHHS31F = OK, CHLS5FN = OK",
      0,
      900 + 2 * 600},
-    {"reply ending in CR LF",
+    {{"reply ending in CR LF"},
      {"set-calibration", "3"},
      Device::CrLfReplies,
      {"COK", "CFVS3F"},
@@ -134,7 +133,7 @@ const DeviceRunRow kRuns[] = {
      "CFVS3F = OK",
      0,
      900 + 600},
-    {"silent limits",
+    {{"silent limits"},
      {"set-limit", "near", "45", "15"},
      Device::Silent,
      {"COK"},
@@ -142,7 +141,7 @@ const DeviceRunRow kRuns[] = {
      "not answering",
      0,
      2900},
-    {"calibration",
+    {{"calibration"},
      {"set-calibration", "-3"},
      Device::Answering,
      {"COK", "CFVS3FN"},
@@ -151,7 +150,7 @@ const DeviceRunRow kRuns[] = {
      0,
      900 + 600},
     // The clock read once, 900 ms into Wednesday 9 December 2026, 09:00:00.
-    {"clock",
+    {{"clock"},
      {"set-clock"},
      Device::Answering,
      {"COK", "COK", "CDYS9F", "COK", "CMHS12F", "COK", "CYRS26F", "COK", "CWSS3F", "COK", "CHRS9F",
@@ -160,7 +159,7 @@ const DeviceRunRow kRuns[] = {
      "Tarih: 09.12.2026Saat: 09:00:00   olarak set edildi.",
      0,
      900 + 7 * 900},
-    {"refused clock",
+    {{"refused clock"},
      {"set-clock"},
      Device::RefusingSettings,
      {"COK", "COK", "CDYS9F", "COK", "CMHS12F", "COK", "CYRS26F", "COK", "CWSS3F", "COK", "CHRS9F",
@@ -169,7 +168,7 @@ const DeviceRunRow kRuns[] = {
      "Tarih: 09.12.2026Saat: 09:00:00 Set Edilemedi!",
      0,
      900 + 7 * 900},
-    {"address",
+    {{"address"},
      {"set-address", "gateway", "10.0.0.1"},
      Device::Answering,
      {"COK", "COK", "CG1S10F", "COK", "CG2S0F", "COK", "CG3S0F", "COK", "CG4S1F", "COK", "CGI"},
@@ -177,7 +176,7 @@ const DeviceRunRow kRuns[] = {
      "Varsayılan Ağ Geçidi 10.0.0.1 olarak set edildi. ",
      0,
      900 + 5 * 900},
-    {"refused middle octet",
+    {{"refused middle octet"},
      {"set-address", "server", "10.0.0.9"},
      Device::RefusingOne,
      {"COK", "COK", "CS1S10F", "COK", "CS2S0F", "COK", "CS3S0F", "COK", "CS4S9F"},
@@ -186,7 +185,7 @@ const DeviceRunRow kRuns[] = {
      0,
      900 + 4 * 900},
     // A refused octet: no commit.
-    {"refused address",
+    {{"refused address"},
      {"set-address", "server", "10.0.0.9"},
      Device::RefusingSettings,
      {"COK", "COK", "CS1S10F", "COK", "CS2S0F", "COK", "CS3S0F", "COK", "CS4S9F"},

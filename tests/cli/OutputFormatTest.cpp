@@ -10,19 +10,21 @@
 namespace kelvra::cli {
 namespace {
 
-struct Escape {
+struct Escape : test::NamedRow {
     const char* text;
     const char* json;
 };
 
 const Escape kEscapes[] = {
-    {"", R"("")"},
-    {"KLV-DL200|FW2.4", R"("KLV-DL200|FW2.4")"},
-    {"say \"hi\" \\ back", R"("say \"hi\" \\ back")"},
-    {"Socket Error # 111\r\nConnection refused", R"("Socket Error # 111\r\nConnection refused")"},
-    {"tab\there\x01", R"("tab\there\u0001")"},
-    {"Alt Ağ Maskesi Set Edilemedi!", R"("Alt Ağ Maskesi Set Edilemedi!")"},
-    {"bad \xFF byte", "\"bad \xEF\xBF\xBD byte\""},
+    {{"empty"}, "", R"("")"},
+    {{"plain"}, "KLV-DL200|FW2.4", R"("KLV-DL200|FW2.4")"},
+    {{"quote and backslash"}, "say \"hi\" \\ back", R"("say \"hi\" \\ back")"},
+    {{"line break"},
+     "Socket Error # 111\r\nConnection refused",
+     R"("Socket Error # 111\r\nConnection refused")"},
+    {{"tab and control"}, "tab\there\x01", R"("tab\there\u0001")"},
+    {{"Turkish letters"}, "Alt Ağ Maskesi Set Edilemedi!", R"("Alt Ağ Maskesi Set Edilemedi!")"},
+    {{"lone 0xFF"}, "bad \xFF byte", "\"bad \xEF\xBF\xBD byte\""},
 };
 
 class JsonEscape : public ::testing::TestWithParam<Escape> {};
@@ -31,26 +33,28 @@ TEST_P(JsonEscape, Quotes) {
     EXPECT_EQ(JsonString(GetParam().text), GetParam().json);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, JsonEscape, ::testing::ValuesIn(kEscapes));
+INSTANTIATE_TEST_SUITE_P(Rows, JsonEscape, ::testing::ValuesIn(kEscapes), test::RowName{});
 
-struct Rendering {
-    const char* name;
+struct Rendering : test::NamedRow {
     DeviceOutcome outcome;
     const char* line;
     const char* json;
 };
 
 const Rendering kRenderings[] = {
-    {"connected", {"h:10001", true, "", {}}, "h:10001 ok", R"({"device":"h:10001","result":"ok"})"},
-    {"not answering",
+    {{"connected"},
+     {"h:10001", true, "", {}},
+     "h:10001 ok",
+     R"({"device":"h:10001","result":"ok"})"},
+    {{"not answering"},
      {"h:10001", false, "not answering", {}},
      "h:10001 failed not answering",
      R"({"device":"h:10001","result":"failed","reason":"not answering"})"},
-    {"socket error on one line",
+    {{"socket error on one line"},
      {"h:1", false, "Socket Error # 111\r\nConnection refused", {}},
      "h:1 failed Socket Error # 111 Connection refused",
      R"({"device":"h:1","result":"failed","reason":"Socket Error # 111\r\nConnection refused"})"},
-    {"values by name, quoted when they must be",
+    {{"values by name, quoted when they must be"},
      {"h:1",
       true,
       "",
@@ -62,7 +66,7 @@ const Rendering kRenderings[] = {
      R"(h:1 ok identity=KLV mac="" time="12 30" ambient_high="a=b" server_port=8080)",
      R"({"device":"h:1","result":"ok","values":{"identity":"KLV","mac":"","time":"12 30",)"
      R"("ambient_high":"a=b","server_port":"8080"}})"},
-    {"a failed readout keeps what it read",
+    {{"a failed readout keeps what it read"},
      {"h:1", false, "List index out of bounds (5)", {{ReadoutField::Date, "09.12.2026"}}},
      "h:1 failed List index out of bounds (5) date=09.12.2026",
      R"j({"device":"h:1","result":"failed","reason":"List index out of bounds (5)",)j"
@@ -76,8 +80,7 @@ TEST_P(OutcomeRendering, AsLineAndAsJson) {
     EXPECT_EQ(FormatJson(GetParam().outcome), GetParam().json);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, OutcomeRendering, ::testing::ValuesIn(kRenderings),
-                         test::RowName{});
+INSTANTIATE_TEST_SUITE_P(Rows, OutcomeRendering, ::testing::ValuesIn(kRenderings), test::RowName{});
 
 } // namespace
 } // namespace kelvra::cli

@@ -29,17 +29,12 @@ TEST_F(LinkTest, AnAddressGoesOctetByOctetThenItsCommit) {
 }
 
 // How the device treats the batch, and what the batch leaves.
-struct Outcome {
-    const char* name;
+struct Outcome : NamedRow {
     FakeDevice device;
     int tally;
     bool committed;
     std::string text;
 };
-
-void PrintTo(const Outcome& o, std::ostream* os) {
-    *os << o.name;
-}
 
 FakeDevice Refusing(const std::string& command) {
     FakeDevice device;
@@ -67,11 +62,11 @@ TEST_P(AddressOutcomeTest, CommitsOnlyWhenEveryOctetWasTaken) {
 
 INSTANTIATE_TEST_SUITE_P(
     Devices, AddressOutcomeTest,
-    ::testing::Values(Outcome{"Prompt", FakeDevice{}, 5, true, kSetText},
-                      Outcome{"CommitRefused", Refusing("CII"), -6, true, kFailedText},
-                      Outcome{"OctetRefused", Refusing("CI3S1F"), -7, false, kFailedText},
-                      Outcome{"Silent", Silent(), -40, false, kFailedText}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(Outcome{{"Prompt"}, FakeDevice{}, 5, true, kSetText},
+                      Outcome{{"CommitRefused"}, Refusing("CII"), -6, true, kFailedText},
+                      Outcome{{"OctetRefused"}, Refusing("CI3S1F"), -7, false, kFailedText},
+                      Outcome{{"Silent"}, Silent(), -40, false, kFailedText}),
+    RowName{});
 
 // Parts go out as typed; only an empty one loses its "F".
 TEST_F(LinkTest, PartsGoOutAsTyped) {

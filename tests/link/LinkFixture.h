@@ -6,6 +6,7 @@
 #include "support/FakeDevice.h"
 #include "support/FakeHostNetwork.h"
 #include "support/ManualClock.h"
+#include "support/NamedRow.h"
 #include "support/ScriptedEndpoint.h"
 
 #include <gtest/gtest.h>

@@ -20,16 +20,11 @@ TEST_F(LinkTest, APromptDeviceCostsOneHandshakeAndOneLine) {
 
 // A handshake mended by reconnects: the replies to each "COK" ("!": the receive
 // fails), then the set command's "OK".
-struct Mending {
-    const char* name;
+struct Mending : NamedRow {
     bool connectedBefore;
     Texts replies;
     Texts log;
 };
-
-void PrintTo(const Mending& m, std::ostream* os) {
-    *os << m.name;
-}
 
 const std::string kSet = "  Saat  CHRS9F = OK";
 const Reply kReceiveFails = Reply::receiveFails("Socket Error # 111\r\nConnection refused");
@@ -54,13 +49,15 @@ TEST_P(MendingTest, ReconnectsUntilTheHandshakeHolds) {
 // costs a reconnect, then the try is judged as usual.
 INSTANTIATE_TEST_SUITE_P(
     Scripts, MendingTest,
-    ::testing::Values(Mending{"RefusedWhileNotConnected", false, {"NO", "OK"}, {kConnected, kSet}},
-                      Mending{"RefusedWhileConnected", true, {"NO", "OK"}, {kSet}},
-                      Mending{"ReceiveFails", true, {"!", "OK"}, {kSet}},
-                      Mending{"ReceiveFailsThenRefused",
-                              true,
-                              {"!", "NO", "OK"},
-                              {kNotConnected, kConnected, kSet}}));
+    ::testing::Values(
+        Mending{{"RefusedWhileNotConnected"}, false, {"NO", "OK"}, {kConnected, kSet}},
+        Mending{{"RefusedWhileConnected"}, true, {"NO", "OK"}, {kSet}},
+        Mending{{"ReceiveFails"}, true, {"!", "OK"}, {kSet}},
+        Mending{{"ReceiveFailsThenRefused"},
+                true,
+                {"!", "NO", "OK"},
+                {kNotConnected, kConnected, kSet}}),
+    RowName{});
 
 TEST_F(LinkTest, ASilentDeviceCostsTenTriesAndIsSentTheCommandAnyway) {
     connectFirst();

@@ -19,8 +19,7 @@ struct SlowTurns : WaitListener {
     std::vector<long long> times;
 };
 
-struct SlicedWait {
-    const char* name;
+struct SlicedWait : NamedRow {
     int replyAtMs; // -1: no reply
     long long turnMs;
     const char* reply;
@@ -31,11 +30,11 @@ struct SlicedWait {
 // A 2000 ms reply wait: slices of 10 ms, a turn after each but the last, and one
 // last look once a turn has run past the deadline.
 const SlicedWait kWaits[] = {
-    {"reply_in_time", 40, 0, "OK", 40, 3},
-    {"silence_costs_the_whole_wait", -1, 0, "", 2000, 199},
-    {"turn_past_the_deadline_still_finds_the_reply", 30, 2500, "OK", 2510, 1},
-    {"turn_past_the_deadline_without_reply", -1, 2500, "", 2510, 1},
-    {"a_turn_delays_a_reply", 12, 15, "OK", 25, 1},
+    {{"reply in time"}, 40, 0, "OK", 40, 3},
+    {{"silence costs the whole wait"}, -1, 0, "", 2000, 199},
+    {{"turn past the deadline still finds the reply"}, 30, 2500, "OK", 2510, 1},
+    {{"turn past the deadline without reply"}, -1, 2500, "", 2510, 1},
+    {{"a turn delays a reply"}, 12, 15, "OK", 25, 1},
 };
 
 class WaitSlicerTest : public LinkTest, public ::testing::WithParamInterface<SlicedWait> {};
@@ -53,8 +52,7 @@ TEST_P(WaitSlicerTest, WaitsInSlicesAndTakesALastLook) {
     EXPECT_EQ(turns.times.size(), row.turns);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, WaitSlicerTest, ::testing::ValuesIn(kWaits),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, WaitSlicerTest, ::testing::ValuesIn(kWaits), RowName{});
 
 // Pauses keep their length with quick turns, never more than two slices apart,
 // and end at the deadline when a turn outlasts it.
