@@ -226,6 +226,9 @@ const Target kTargets[] = {
     {{"blank in the host"}, "two words", "", ""},
     {{"colon without a port"}, "h:", "", ""},
     {{"negative port"}, "h:-1", "", ""},
+    {{"highest port"}, "h:65535", "h", "65535"},
+    {{"port past the highest"}, "h:65536", "", ""},
+    {{"IPv6 address"}, "fe80::1", "", ""},
 };
 
 class DeviceTargetText : public ::testing::TestWithParam<Target> {};

@@ -25,6 +25,8 @@ const Escape kEscapes[] = {
     {{"tab and control"}, "tab\there\x01", R"("tab\there\u0001")"},
     {{"Turkish letters"}, "Alt Ağ Maskesi Set Edilemedi!", R"("Alt Ağ Maskesi Set Edilemedi!")"},
     {{"lone 0xFF"}, "bad \xFF byte", "\"bad \xEF\xBF\xBD byte\""},
+    {{"lone 0x80"}, "\x80", "\"\xEF\xBF\xBD\""},
+    {{"ESC"}, "\x1B[0m", R"("\u001b[0m")"},
 };
 
 class JsonEscape : public ::testing::TestWithParam<Escape> {};
@@ -71,6 +73,11 @@ const Rendering kRenderings[] = {
      "h:1 failed List index out of bounds (5) date=09.12.2026",
      R"j({"device":"h:1","result":"failed","reason":"List index out of bounds (5)",)j"
      R"j("values":{"date":"09.12.2026"}})j"},
+    {{"DEL quoted, a lone 0x80 quoted and mended"},
+     {"h:1", true, "", {{ReadoutField::Identity, "a\x7F"}, {ReadoutField::Mac, "\x80"}}},
+     "h:1 ok identity=\"a\x7F\" mac=\"\xEF\xBF\xBD\"",
+     "{\"device\":\"h:1\",\"result\":\"ok\",\"values\":{\"identity\":\"a\x7F\","
+     "\"mac\":\"\xEF\xBF\xBD\"}}"},
 };
 
 class OutcomeRendering : public ::testing::TestWithParam<Rendering> {};

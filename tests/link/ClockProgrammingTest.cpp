@@ -35,7 +35,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 "CDYS13F CMHS12F CYRS26F CWSS7F CHRS12F CMES0F CSDS0F"},
                       ClockCase{{"Year2005HourZero"},
                                 {2005, 1, 8, 6, 0, 5, 3},
-                                "CDYS8F CMHS1F CYRS05F CWSS6F CHRS0F CMES5F CSDS3F"}),
+                                "CDYS8F CMHS1F CYRS05F CWSS6F CHRS0F CMES5F CSDS3F"},
+                      ClockCase{{"Year2010"},
+                                {2010, 1, 1, 5, 0, 0, 0},
+                                "CDYS1F CMHS1F CYRS10F CWSS5F CHRS0F CMES0F CSDS0F"}),
     RowName{});
 
 const std::string kDone = "Tarih: 09.12.2026Saat: 09:00:00   olarak set edildi.";
