@@ -219,7 +219,7 @@ private:
 
     std::unique_ptr<Dialogs> ownDialogs_;
     Dialogs& dialogs_;
-    TFKelvraDM* FKelvraDM = nullptr;
+    TFKelvraDM* dataModule_ = nullptr;
 
     // While a device handler runs, and while one of its waits gives the window a turn.
     bool operationRunning_ = false;
