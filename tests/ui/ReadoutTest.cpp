@@ -22,14 +22,7 @@ struct Readout : WindowRig {
     explicit Readout(const FakeDevice& device) { endpoint.setResponder(device.responder()); }
     void press() { window.btnBilgileriAl->click(); }
     // The texts of the boxes named, blank-separated.
-    QStringList texts(const char* names) const {
-        QStringList texts;
-        for (const QString& name : QString(names).split(' ')) {
-            const auto* box = window.findChild<TCaptionedEdit*>(name);
-            texts << (box != nullptr ? box->text() : "(no " + name + ")");
-        }
-        return texts;
-    }
+    QStringList texts(const char* names) const { return test::BoxTexts(window, names); }
     QStringList settingsBoxes() const {
         return texts(
             "cbSaat cbTarih cbOrtamIsiY cbOrtamIsiD cbNemYuksek cbNemDusuk cbBasincYuksek "

@@ -5,8 +5,8 @@
 #include "support/FakeHostNetwork.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedEndpoint.h"
-#include "support/qt/LogLines.h"
 #include "support/qt/RecordingDialogs.h"
+#include "support/qt/WindowTexts.h"
 #include "ui/Main.h"
 
 #include <QtTest>

@@ -2,8 +2,8 @@
 // simulator on loopback.
 
 #include "e2e/window/WindowOnSim.h"
-#include "support/qt/LogLines.h"
 #include "support/qt/PaintWatch.h"
+#include "support/qt/WindowTexts.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -33,16 +33,11 @@ TEST(ReadoutOverUdp, FillsEveryBoxFromTheDevice) {
 
     EXPECT_TRUE(dialogs.stops.empty()) << dialogs.stopTexts().join('|').toStdString();
     EXPECT_TRUE(dialogs.informations.empty());
-    QStringList shown;
-    for (const QString& name :
-         QString("EDTCIHAZID cIP yeniCihazIP CPort CMac CGateway yeniVarsayilanAg cIPMask "
-                 "yeniAgGecidi cDNS yeniDNS cbOrtamIsiY cbOrtamIsiD cbNemYuksek cbNemDusuk "
-                 "cbBasincYuksek cbBasincDusuk cbDolapIsiYuksek cbDolapIsiDusuk cbYakinIsiYuksek "
-                 "cbYakinIsiDusuk CServerIP cServerPort")
-             .split(' ')) {
-        const auto* box = window.findChild<TCaptionedEdit*>(name);
-        shown << (box != nullptr ? box->text() : "(no " + name + ")");
-    }
+    const QStringList shown = test::BoxTexts(
+        window, "EDTCIHAZID cIP yeniCihazIP CPort CMac CGateway yeniVarsayilanAg cIPMask "
+                "yeniAgGecidi cDNS yeniDNS cbOrtamIsiY cbOrtamIsiD cbNemYuksek cbNemDusuk "
+                "cbBasincYuksek cbBasincDusuk cbDolapIsiYuksek cbDolapIsiDusuk cbYakinIsiYuksek "
+                "cbYakinIsiDusuk CServerIP cServerPort");
     EXPECT_EQ(shown.join(" ").toStdString(),
               "KLV-DL200 127.0.0.1 127.0.0.1 " + sim.portText() +
                   " 00.04.A3.12.34.56 192.168.1.1 192.168.1.1 255.255.255.0 255.255.255.0"

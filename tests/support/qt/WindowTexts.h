@@ -10,4 +10,7 @@ namespace kelvra::test {
 QStringList LogLines(const TfrmMain& window);
 QStringList LogLinesWithoutTime(const TfrmMain& window);
 
+// The texts of the captioned boxes named, blank-separated, in that order.
+QStringList BoxTexts(const TfrmMain& window, const QString& names);
+
 } // namespace kelvra::test

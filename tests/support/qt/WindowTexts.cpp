@@ -1,4 +1,4 @@
-#include "support/qt/LogLines.h"
+#include "support/qt/WindowTexts.h"
 
 #include <QPlainTextEdit>
 
@@ -15,6 +15,15 @@ QStringList LogLinesWithoutTime(const TfrmMain& window) {
         line = line.mid(8);
     }
     return lines;
+}
+
+QStringList BoxTexts(const TfrmMain& window, const QString& names) {
+    QStringList texts;
+    for (const QString& name : names.split(QLatin1Char(' '))) {
+        const auto* box = window.findChild<const TCaptionedEdit*>(name);
+        texts << (box != nullptr ? box->text() : QStringLiteral("(no %1)").arg(name));
+    }
+    return texts;
 }
 
 } // namespace kelvra::test
