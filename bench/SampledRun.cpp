@@ -1,4 +1,4 @@
-#include "SampledRun.h"
+#include "bench/SampledRun.h"
 
 #include "e2e/support/Spawn.h"
 

@@ -1,6 +1,6 @@
-#include "SimulatedLogger.h"
+#include "bench/SimulatedLogger.h"
 
-#include "JsonField.h"
+#include "bench/JsonField.h"
 #include "e2e/support/Spawn.h"
 
 #include <chrono>
@@ -58,8 +58,8 @@ SimulatedLogger::SimulatedLogger(const std::string& simPath, const std::string& 
     if (log < 0) {
         throw std::runtime_error("cannot write " + logFile_);
     }
-    std::vector<std::string> words{KELVRA_SIM_PATH, "--bind",    address,     "--port",
-                                   kPort,           "--journal", journalFile_};
+    std::vector<std::string> words{simPath, "--bind",    address,     "--port",
+                                   kPort,   "--journal", journalFile_};
     words.insert(words.end(), switches.begin(), switches.end());
     pid_ = kelvra::e2e::Spawn(simPath, words, log, log, {});
     ::close(log);

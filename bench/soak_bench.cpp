@@ -9,9 +9,9 @@
 // The loggers listen on their own loopback addresses, in a private network
 // namespace when the bench may make one.
 
-#include "JsonField.h"
-#include "SampledRun.h"
-#include "SimulatedLogger.h"
+#include "bench/JsonField.h"
+#include "bench/SampledRun.h"
+#include "bench/SimulatedLogger.h"
 #include "e2e/support/ChildProgram.h"
 #include "e2e/support/PrivateNetwork.h"
 

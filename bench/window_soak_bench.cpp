@@ -7,8 +7,8 @@
 // pauses take no time here: memory does not depend on them, and 1,000 readouts at
 // their 5.7 s each would take an hour and a half. Every reply is still awaited.
 
-#include "SampledRun.h"
-#include "SimulatedLogger.h"
+#include "bench/SampledRun.h"
+#include "bench/SimulatedLogger.h"
 #include "e2e/support/PrivateNetwork.h"
 #include "link/KelvraDM.h"
 #include "net/SystemClock.h"
@@ -35,6 +35,7 @@ namespace {
 constexpr int kDefaultReadouts = 1000;
 constexpr int kReportEvery = 100;
 
+// Counts the boxes rather than keeping them, so that the memory measured is the window's.
 struct CountedDialogs : kelvra::Dialogs {
     void information(QWidget*, const QString&, const QString&) override {}
     void stop(QWidget*, const QString&, const QString& text) override {
@@ -132,7 +133,7 @@ int main(int argc, char** argv) {
         kelvra::TfrmMain window(dialogs);
         kelvra::net::UdpEndpoint endpoint;
         UnpausedClock clock;
-        kelvra::testing::FakeHostNetwork network;
+        kelvra::test::FakeHostNetwork network;
         kelvra::TFKelvraDM dm(endpoint, clock, window, network, &window);
         window.attachDataModule(dm);
         window.show();

@@ -12,7 +12,7 @@
 #include "net/SystemClock.h"
 #include "net/UdpEndpoint.h"
 #include "support/FakeHostNetwork.h"
-#include "ui/Dialogs.h"
+#include "support/qt/RecordingDialogs.h"
 #include "ui/Main.h"
 
 #include <QApplication>
@@ -39,13 +39,6 @@ double Ms(Steady::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
-struct QuietDialogs : kelvra::Dialogs {
-    void information(QWidget*, const QString&, const QString&) override {}
-    void stop(QWidget*, const QString&, const QString& text) override {
-        std::fprintf(stderr, "stop box: %s\n", text.toStdString().c_str());
-    }
-};
-
 // Sits between the link's waits and the window and times the turns: the longest
 // stretch without one (from the start, between turns, to the end) is how long the
 // window went without handling its events.
@@ -57,23 +50,23 @@ public:
 
     void duringWait() override {
         const Steady::time_point start = Steady::now();
-        gaps_.push_back(Ms(start - lastEnd_));
+        gaps.push_back(Ms(start - lastEnd_));
         turn_();
         lastEnd_ = Steady::now();
-        longestTurn_ = std::max(longestTurn_, lastEnd_ - start);
-        ++turns_;
+        longestTurn = std::max(longestTurn, lastEnd_ - start);
+        ++turns;
     }
     void begin() {
         lastEnd_ = Steady::now();
-        gaps_.clear();
-        longestTurn_ = {};
-        turns_ = 0;
+        gaps.clear();
+        longestTurn = {};
+        turns = 0;
     }
-    void end() { gaps_.push_back(Ms(Steady::now() - lastEnd_)); }
+    void end() { gaps.push_back(Ms(Steady::now() - lastEnd_)); }
 
-    std::vector<double> gaps_;
-    Steady::duration longestTurn_{};
-    int turns_ = 0;
+    std::vector<double> gaps;
+    Steady::duration longestTurn{};
+    int turns = 0;
 
 private:
     std::function<void()> turn_;
@@ -93,9 +86,9 @@ void Measure(Figures& figures, TimedTurns& timed, const std::function<void()>& o
     operation();
     timed.end();
     figures.totals.push_back(Ms(Steady::now() - start));
-    figures.gaps.insert(figures.gaps.end(), timed.gaps_.begin(), timed.gaps_.end());
-    figures.longestTurn = std::max(figures.longestTurn, Ms(timed.longestTurn_));
-    figures.turns = timed.turns_;
+    figures.gaps.insert(figures.gaps.end(), timed.gaps.begin(), timed.gaps.end());
+    figures.longestTurn = std::max(figures.longestTurn, Ms(timed.longestTurn));
+    figures.turns = timed.turns;
 }
 
 // expectedMs: the fixed pauses plus the time the replies are late beyond them.
@@ -127,11 +120,11 @@ int main(int argc, char** argv) {
     std::printf("private network: %s, platform: %s\n", privateNetwork ? "yes" : "no",
                 QApplication::platformName().toStdString().c_str());
 
-    QuietDialogs dialogs;
+    kelvra::test::RecordingDialogs dialogs;
     kelvra::TfrmMain window(dialogs);
     kelvra::net::UdpEndpoint endpoint;
     kelvra::net::SystemClock clock;
-    kelvra::testing::FakeHostNetwork network;
+    kelvra::test::FakeHostNetwork network;
     // The readout as the operator starts it: the button, the window's own turns.
     TimedTurns turns([&window] { window.duringWait(); });
     kelvra::TFKelvraDM dm(endpoint, clock, window, network, &turns);
@@ -198,6 +191,9 @@ int main(int argc, char** argv) {
                                        kHandshakeTries * (kCommandPauseMs + kConnectSettleMs) +
                                        2 * kCommandPauseMs;
         Report("connect + refused setting", setting, kSettingPauses);
+    }
+    for (const QString& text : dialogs.stopTexts()) {
+        std::fprintf(stderr, "stop box: %s\n", text.toStdString().c_str());
     }
     return 0;
 }

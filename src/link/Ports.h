@@ -101,7 +101,7 @@ public:
 
     // True and text set to the PC's first IPv4 address; false and text untouched.
     virtual bool localIp(std::string& text) = 0;
-    // The same address, or one of the texts below.
+    // The same address, or one of the texts above.
     virtual std::string localIpText() = 0;
     // One echo request with a 100 ms time-out; true when anything answered.
     virtual bool ping(const std::string& text) = 0;

@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "net/SocketAddress.h"
+#include "net/SocketLayer.h"
 
 #include <algorithm>
 #include <cctype>
@@ -27,6 +28,10 @@ bool IsLocalhost(const std::string& host) {
 } // namespace
 
 std::vector<Ipv4Bytes> LookUpHostAddresses(const std::string& name) {
+    const SocketLayer layer;
+    if (!layer.started()) {
+        return {};
+    }
     addrinfo hints{};
     hints.ai_family = AF_INET;
     hints.ai_socktype = SOCK_DGRAM;

@@ -9,11 +9,11 @@
 namespace kelvra::net {
 
 // Every IPv4 address a name look-up gives, in its order (a dotted text resolves
-// to itself); empty when there is none or the look-up fails. Never throws.
+// to itself); empty when there is none or the look-up fails, the socket layer's
+// start included. Never throws.
 std::vector<Ipv4Bytes> LookUpHostAddresses(const std::string& name);
 
-// The first IPv4 address a name look-up gives (a dotted text resolves to
-// itself); empty when there is none or the look-up fails. Never throws.
+// The first of them; empty when there is none.
 std::optional<Ipv4Bytes> LookUpHostName(const std::string& name);
 
 // The endpoint's host text rules, applied anew for every datagram: "LOCALHOST" in

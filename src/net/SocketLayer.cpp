@@ -63,6 +63,20 @@ bool WaitReadable(NativeSocket socket, int timeoutMs) {
 
 #else
 
+namespace {
+
+// strerror_r comes in two forms: the GNU one returns the text, which may live
+// elsewhere than the buffer; the POSIX one returns a status and leaves the text,
+// also the one for an unknown number, in the buffer.
+[[maybe_unused]] std::string DescriptionFrom(const char* text, const char*) {
+    return text;
+}
+[[maybe_unused]] std::string DescriptionFrom(int, const char* buffer) {
+    return buffer;
+}
+
+} // namespace
+
 SocketLayer::SocketLayer() : started_(true) {}
 
 SocketLayer::~SocketLayer() = default;
@@ -72,7 +86,9 @@ int LastSocketError() {
 }
 
 std::string SocketErrorDescription(int code) {
-    return std::strerror(code);
+    // Not std::strerror: the command line's threads fail their sockets at once.
+    char buffer[256] = {};
+    return DescriptionFrom(strerror_r(code, buffer, sizeof buffer), buffer);
 }
 
 ESocketError InvalidArgumentFailure() {

@@ -1,8 +1,9 @@
 #include "net/SystemHostNetwork.h"
 
+#include "net/EchoProbe.h"
+#include "net/HostResolution.h"
 #include "net/LocalAddress.h"
 #include "net/NeighbourTable.h"
-#include "net/raw_ping.h"
 
 namespace kelvra::net {
 
@@ -25,7 +26,7 @@ bool SystemHostNetwork::ping(const std::string& text) {
 }
 
 bool SystemHostNetwork::hardwareAddressKnown(const std::string& text) {
-    const Ipv4Bytes address = ResolveHostAddress(text);
+    const Ipv4Bytes address = LookUpHostName(text).value_or(Ipv4Bytes{});
     return address != Ipv4Bytes{} && HasLearnedHardwareAddress(address);
 }
 

@@ -1,6 +1,6 @@
 #include "ui/Accessibility.h"
 
-#include "ui/widgets.h"
+#include "ui/CaptionedFields.h"
 
 #include <QAbstractButton>
 #include <QEvent>

@@ -52,7 +52,7 @@ void TfrmMain::setUp() {
 }
 
 void TfrmMain::attachDataModule(TFKelvraDM& dm) {
-    FKelvraDM = &dm;
+    dataModule_ = &dm;
 }
 
 void TfrmMain::appendLog(const std::string& line) {
@@ -75,11 +75,11 @@ void TfrmMain::showInformation(const std::string& text) {
 }
 
 void TfrmMain::btnBaglanClick() {
-    if (FKelvraDM == nullptr) {
+    if (dataModule_ == nullptr) {
         return;
     }
     // The log line is the operator's only feedback; the result is not needed.
-    FKelvraDM->ConnectDevice(deviceAddressText(), devicePortText());
+    dataModule_->ConnectDevice(deviceAddressText(), devicePortText());
 }
 
 void TfrmMain::btnTemizleClick() {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "link/Ports.h"
+#include "ui/CaptionedFields.h"
 #include "ui/Dialogs.h"
-#include "ui/widgets.h"
 
 #include <QWidget>
 #include <functional>
@@ -219,7 +219,7 @@ private:
 
     std::unique_ptr<Dialogs> ownDialogs_;
     Dialogs& dialogs_;
-    TFKelvraDM* FKelvraDM = nullptr;
+    TFKelvraDM* dataModule_ = nullptr;
 
     // While a device handler runs, and while one of its waits gives the window a turn.
     bool operationRunning_ = false;

@@ -34,24 +34,24 @@ AddressToWrite Read(const TCaptionedEdit* box, const AddressKind& kind) {
 } // namespace
 
 std::string TfrmMain::GetLocalIpText() {
-    return FKelvraDM != nullptr ? FKelvraDM->GetLocalIpText() : std::string();
+    return dataModule_ != nullptr ? dataModule_->GetLocalIpText() : std::string();
 }
 
 void TfrmMain::writeAddress(const TCaptionedEdit* box, const AddressKind& kind) {
-    if (FKelvraDM == nullptr) {
+    if (dataModule_ == nullptr) {
         return;
     }
     const AddressToWrite address = Read(box, kind);
-    FKelvraDM->SetAddressValue(address.value, address.prefix, address.caption, true);
+    dataModule_->SetAddressValue(address.value, address.prefix, address.caption, true);
 }
 
 // Readdresses the device: address, mask, gateway and DNS, then asks for a power
 // cycle. The texts are read once, so what was checked is what is written.
 void TfrmMain::btnCihazaUygulaClick() {
-    if (FKelvraDM == nullptr) {
+    if (dataModule_ == nullptr) {
         return;
     }
-    TFKelvraDM& dm = *FKelvraDM;
+    TFKelvraDM& dm = *dataModule_;
     using namespace protocol;
     const std::array<AddressToWrite, 4> addresses{
         Read(yeniCihazIP, kDeviceAddressKind), Read(yeniAgGecidi, kSubnetMaskKind),

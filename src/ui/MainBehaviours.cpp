@@ -81,7 +81,7 @@ void TfrmMain::wireBehaviours() {
 }
 
 void TfrmMain::FormShow() {
-    if (FKelvraDM == nullptr) {
+    if (dataModule_ == nullptr) {
         return;
     }
     SuggestFreeAddress();
@@ -93,7 +93,7 @@ void TfrmMain::FormShow() {
 // candidate nobody holds; the box keeps each candidate as it is probed. Without a
 // PC address the shared list is still empty and reading it ends the show handler.
 void TfrmMain::SuggestFreeAddress() {
-    TFKelvraDM& dm = *FKelvraDM;
+    TFKelvraDM& dm = *dataModule_;
     std::string localIp;
     dm.GetLocalIp(localIp); // the text decides, not the flag
     dm.SplitFields(protocol::kDottedDelimiter, localIp, dm.Fields());
@@ -119,10 +119,10 @@ void TfrmMain::SuggestFreeAddress() {
 }
 
 void TfrmMain::Timer1Timer() {
-    if (FKelvraDM == nullptr) {
+    if (dataModule_ == nullptr) {
         return;
     }
-    const auto since = FKelvraDM->Now().time_since_epoch();
+    const auto since = dataModule_->Now().time_since_epoch();
     deTarihSaat->setDateTime(QDateTime::fromMSecsSinceEpoch(
         std::chrono::duration_cast<std::chrono::milliseconds>(since).count()));
 }

@@ -5,10 +5,10 @@ namespace kelvra {
 
 // The device clock from the PC clock, not from the date-time box.
 void TfrmMain::btnTarihSaatSetClick() {
-    if (FKelvraDM == nullptr) {
+    if (dataModule_ == nullptr) {
         return;
     }
-    FKelvraDM->SetDeviceClock();
+    dataModule_->SetDeviceClock();
 }
 
 } // namespace kelvra

@@ -569,7 +569,7 @@ QWidget* TfrmMain::buildLogColumn() {
     btnTemizle->setFixedSize(120, 58);
 
     pnlUzak = Fixed(Panel(gbcihazdangelen, "pnlUzak"), 55, 37);
-    pnlUzak->hide(); // nothing in the program shows it yet
+    pnlUzak->hide(); // until a double-click on the bottom bar's free part
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setContentsMargins(0, 4, 0, 0);

@@ -9,17 +9,17 @@ namespace kelvra {
 
 void TfrmMain::sendLimitPair(const TCaptionedEdit* high, const TCaptionedEdit* low,
                              const Quantity& quantity) {
-    if (FKelvraDM == nullptr) {
+    if (dataModule_ == nullptr) {
         return;
     }
-    FKelvraDM->SetLimitPair(quantity, high->text().toStdString(), low->text().toStdString());
+    dataModule_->SetLimitPair(quantity, high->text().toStdString(), low->text().toStdString());
 }
 
 void TfrmMain::sendCalibration(const TCaptionedEdit* box) {
-    if (FKelvraDM == nullptr) {
+    if (dataModule_ == nullptr) {
         return;
     }
-    FKelvraDM->SetCalibration(box->text().toStdString());
+    dataModule_->SetCalibration(box->text().toStdString());
 }
 
 void TfrmMain::btnOrtamIsiClick() {

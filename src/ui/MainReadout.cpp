@@ -52,10 +52,10 @@ constexpr std::pair<ReadoutField, BoxMember> kBoxes[] = {
 // error shows every value read before it. The readout goes on whether the handshake
 // was answered or not.
 void TfrmMain::btnBilgileriAlClick() {
-    if (FKelvraDM == nullptr) {
+    if (dataModule_ == nullptr) {
         return;
     }
-    ReadDeviceInformation(*FKelvraDM, cihazIP->text().toStdString(),
+    ReadDeviceInformation(*dataModule_, cihazIP->text().toStdString(),
                           cihazPort->text().toStdString(),
                           [this](ReadoutField field, const std::string& value) {
                               for (const auto& [boxField, box] : kBoxes) {

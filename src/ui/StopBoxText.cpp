@@ -1,4 +1,4 @@
-#include "StopBoxText.h"
+#include "ui/StopBoxText.h"
 
 namespace kelvra {
 

@@ -3,13 +3,13 @@
 
 #include "cli/DeviceRun.h"
 
-#include "RowName.h"
 #include "cli/ScriptConsole.h"
 #include "cli/SiteRun.h"
 #include "link/KelvraDM.h"
 #include "support/FakeDevice.h"
 #include "support/FakeHostNetwork.h"
 #include "support/ManualClock.h"
+#include "support/NamedRow.h"
 #include "support/ScriptedEndpoint.h"
 
 #include <algorithm>
@@ -20,7 +20,7 @@
 namespace kelvra::cli {
 namespace {
 
-using kelvra::testing::FakeDevice;
+using kelvra::test::FakeDevice;
 using Texts = std::vector<std::string>;
 
 enum class Device {
@@ -48,7 +48,7 @@ FakeDevice Make(Device kind) {
     } else if (kind == Device::RefusingOne) {
         device.replies["CNHS45F"] = device.replies["CS2S0F"] = "ERR";
     } else if (kind == Device::ShortSettings) {
-        device.replies["CSS"] = kelvra::testing::SettingsRecord(5);
+        device.replies["CSS"] = kelvra::test::SettingsRecord(5);
     } else if (kind == Device::CrLfReplies) {
         device.setReply = "OK\r\n";
     } else if (kind == Device::ResetOnNearLow) {
@@ -57,8 +57,7 @@ FakeDevice Make(Device kind) {
     return device;
 }
 
-struct DeviceRunRow {
-    const char* name;
+struct DeviceRunRow : test::NamedRow {
     Texts arguments; // after --device
     Device device;
     Texts sent;
@@ -68,16 +67,16 @@ struct DeviceRunRow {
     long long elapsedMs;
 };
 
-const Texts kReadout{"COK", "CAS", "CPR", "CMR", "CGR", "CKR", "CDR", "CSS", "CSR"};
+const Texts& kReadout = test::kReadoutDatagrams;
 
 const DeviceRunRow kRuns[] = {
-    {"connect", {"connect"}, Device::Answering, {"COK"}, true, "", 0, 900},
-    {"silent connect", {"connect"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
-    {"read", {"read"}, Device::Answering, kReadout, true, "", 23, 5700},
+    {{"connect"}, {"connect"}, Device::Answering, {"COK"}, true, "", 0, 900},
+    {{"silent connect"}, {"connect"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
+    {{"read"}, {"read"}, Device::Answering, kReadout, true, "", 23, 5700},
     // Nothing after an unanswered handshake, not 24 s of empty replies.
-    {"silent read", {"read"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
+    {{"silent read"}, {"read"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
     // Every value handed over, empty, and the first silence named.
-    {"silent after the handshake",
+    {{"silent after the handshake"},
      {"read"},
      Device::SilentAfterHandshake,
      kReadout,
@@ -86,7 +85,7 @@ const DeviceRunRow kRuns[] = {
      23,
      900 + 8 * 2600},
     // Everything up to ambient_high, then the list error; the server is not asked.
-    {"short settings",
+    {{"short settings"},
      {"read"},
      Device::ShortSettings,
      Texts(kReadout.begin(), kReadout.end() - 1),
@@ -94,7 +93,7 @@ const DeviceRunRow kRuns[] = {
      "List index out of bounds (5)",
      12,
      900 + 7 * 600},
-    {"limits",
+    {{"limits"},
      {"set-limit", "cabinet", "30", "-10"},
      Device::Answering,
      {"COK", "CFHS30F", "CFLS10FN"},
@@ -103,7 +102,7 @@ const DeviceRunRow kRuns[] = {
      0,
      900 + 2 * 600},
     // The low limit goes out although the high one was refused.
-    {"refused limits",
+    {{"refused limits"},
      {"set-limit", "near", "45", "15"},
      Device::RefusingSettings,
      {"COK", "CNHS45F", "CNLS15F"},
@@ -111,7 +110,7 @@ const DeviceRunRow kRuns[] = {
      "CNHS45F = ERR, CNLS15F = ERR",
      0,
      900 + 2 * 600},
-    {"refused high, accepted low",
+    {{"refused high, accepted low"},
      {"set-limit", "near", "45", "15"},
      Device::RefusingOne,
      {"COK", "CNHS45F", "CNLS15F"},
@@ -119,7 +118,15 @@ const DeviceRunRow kRuns[] = {
      "CNHS45F = ERR, CNLS15F = OK",
      0,
      900 + 2 * 600},
-    {"reply ending in CR LF",
+    {{"hexadecimal limits go in decimal"},
+     {"set-limit", "humidity", "$1F", "-0x5"},
+     Device::Answering,
+     {"COK", "CHHS31F", "CHLS5FN"},
+     true,
+     "CHHS31F = OK, CHLS5FN = OK",
+     0,
+     900 + 2 * 600},
+    {{"reply ending in CR LF"},
      {"set-calibration", "3"},
      Device::CrLfReplies,
      {"COK", "CFVS3F"},
@@ -127,7 +134,7 @@ const DeviceRunRow kRuns[] = {
      "CFVS3F = OK",
      0,
      900 + 600},
-    {"silent limits",
+    {{"silent limits"},
      {"set-limit", "near", "45", "15"},
      Device::Silent,
      {"COK"},
@@ -135,7 +142,7 @@ const DeviceRunRow kRuns[] = {
      "not answering",
      0,
      2900},
-    {"calibration",
+    {{"calibration"},
      {"set-calibration", "-3"},
      Device::Answering,
      {"COK", "CFVS3FN"},
@@ -144,7 +151,7 @@ const DeviceRunRow kRuns[] = {
      0,
      900 + 600},
     // The clock read once, 900 ms into Wednesday 9 December 2026, 09:00:00.
-    {"clock",
+    {{"clock"},
      {"set-clock"},
      Device::Answering,
      {"COK", "COK", "CDYS9F", "COK", "CMHS12F", "COK", "CYRS26F", "COK", "CWSS3F", "COK", "CHRS9F",
@@ -153,7 +160,7 @@ const DeviceRunRow kRuns[] = {
      "Tarih: 09.12.2026Saat: 09:00:00   olarak set edildi.",
      0,
      900 + 7 * 900},
-    {"refused clock",
+    {{"refused clock"},
      {"set-clock"},
      Device::RefusingSettings,
      {"COK", "COK", "CDYS9F", "COK", "CMHS12F", "COK", "CYRS26F", "COK", "CWSS3F", "COK", "CHRS9F",
@@ -162,7 +169,7 @@ const DeviceRunRow kRuns[] = {
      "Tarih: 09.12.2026Saat: 09:00:00 Set Edilemedi!",
      0,
      900 + 7 * 900},
-    {"address",
+    {{"address"},
      {"set-address", "gateway", "10.0.0.1"},
      Device::Answering,
      {"COK", "COK", "CG1S10F", "COK", "CG2S0F", "COK", "CG3S0F", "COK", "CG4S1F", "COK", "CGI"},
@@ -170,7 +177,7 @@ const DeviceRunRow kRuns[] = {
      "Varsayılan Ağ Geçidi 10.0.0.1 olarak set edildi. ",
      0,
      900 + 5 * 900},
-    {"refused middle octet",
+    {{"refused middle octet"},
      {"set-address", "server", "10.0.0.9"},
      Device::RefusingOne,
      {"COK", "COK", "CS1S10F", "COK", "CS2S0F", "COK", "CS3S0F", "COK", "CS4S9F"},
@@ -179,7 +186,7 @@ const DeviceRunRow kRuns[] = {
      0,
      900 + 4 * 900},
     // A refused octet: no commit.
-    {"refused address",
+    {{"refused address"},
      {"set-address", "server", "10.0.0.9"},
      Device::RefusingSettings,
      {"COK", "COK", "CS1S10F", "COK", "CS2S0F", "COK", "CS3S0F", "COK", "CS4S9F"},
@@ -191,9 +198,9 @@ const DeviceRunRow kRuns[] = {
 
 class DeviceRunTest : public ::testing::TestWithParam<DeviceRunRow> {
 protected:
-    kelvra::testing::ManualClock clock;
-    kelvra::testing::ScriptedEndpoint endpoint{clock};
-    kelvra::testing::FakeHostNetwork network;
+    kelvra::test::ManualClock clock;
+    kelvra::test::ScriptedEndpoint endpoint{clock};
+    kelvra::test::FakeHostNetwork network;
     DeviceTarget device{"192.168.1.200", "10001"};
     Texts log;
     ScriptConsole console{device, [this](const std::string& line) { log.push_back(line); }};
@@ -220,7 +227,7 @@ TEST_P(DeviceRunTest, SendsAndJudges) {
     EXPECT_EQ(log.size(), row.sent.size() - handshakes + (row.values > 0 ? 1 : 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, DeviceRunTest, ::testing::ValuesIn(kRuns), RowName<DeviceRunRow>);
+INSTANTIATE_TEST_SUITE_P(Rows, DeviceRunTest, ::testing::ValuesIn(kRuns), test::RowName{});
 
 // The error ends the pair as a failure; its log line never came.
 TEST_F(DeviceRunTest, SocketErrorBetweenTheLimitsFails) {

@@ -2,27 +2,31 @@
 
 #include "cli/OutputFormat.h"
 
-#include "RowName.h"
 #include "cli/ManualPage.h"
+#include "support/NamedRow.h"
 
 #include <gtest/gtest.h>
 
 namespace kelvra::cli {
 namespace {
 
-struct Escape {
+struct Escape : test::NamedRow {
     const char* text;
     const char* json;
 };
 
 const Escape kEscapes[] = {
-    {"", R"("")"},
-    {"KLV-DL200|FW2.4", R"("KLV-DL200|FW2.4")"},
-    {"say \"hi\" \\ back", R"("say \"hi\" \\ back")"},
-    {"Socket Error # 111\r\nConnection refused", R"("Socket Error # 111\r\nConnection refused")"},
-    {"tab\there\x01", R"("tab\there\u0001")"},
-    {"Alt Ağ Maskesi Set Edilemedi!", R"("Alt Ağ Maskesi Set Edilemedi!")"},
-    {"bad \xFF byte", "\"bad \xEF\xBF\xBD byte\""},
+    {{"empty"}, "", R"("")"},
+    {{"plain"}, "KLV-DL200|FW2.4", R"("KLV-DL200|FW2.4")"},
+    {{"quote and backslash"}, "say \"hi\" \\ back", R"("say \"hi\" \\ back")"},
+    {{"line break"},
+     "Socket Error # 111\r\nConnection refused",
+     R"("Socket Error # 111\r\nConnection refused")"},
+    {{"tab and control"}, "tab\there\x01", R"("tab\there\u0001")"},
+    {{"Turkish letters"}, "Alt Ağ Maskesi Set Edilemedi!", R"("Alt Ağ Maskesi Set Edilemedi!")"},
+    {{"lone 0xFF"}, "bad \xFF byte", "\"bad \xEF\xBF\xBD byte\""},
+    {{"lone 0x80"}, "\x80", "\"\xEF\xBF\xBD\""},
+    {{"ESC"}, "\x1B[0m", R"("\u001b[0m")"},
 };
 
 class JsonEscape : public ::testing::TestWithParam<Escape> {};
@@ -31,26 +35,28 @@ TEST_P(JsonEscape, Quotes) {
     EXPECT_EQ(JsonString(GetParam().text), GetParam().json);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, JsonEscape, ::testing::ValuesIn(kEscapes));
+INSTANTIATE_TEST_SUITE_P(Rows, JsonEscape, ::testing::ValuesIn(kEscapes), test::RowName{});
 
-struct Rendering {
-    const char* name;
+struct Rendering : test::NamedRow {
     DeviceOutcome outcome;
     const char* line;
     const char* json;
 };
 
 const Rendering kRenderings[] = {
-    {"connected", {"h:10001", true, "", {}}, "h:10001 ok", R"({"device":"h:10001","result":"ok"})"},
-    {"not answering",
+    {{"connected"},
+     {"h:10001", true, "", {}},
+     "h:10001 ok",
+     R"({"device":"h:10001","result":"ok"})"},
+    {{"not answering"},
      {"h:10001", false, "not answering", {}},
      "h:10001 failed not answering",
      R"({"device":"h:10001","result":"failed","reason":"not answering"})"},
-    {"socket error on one line",
+    {{"socket error on one line"},
      {"h:1", false, "Socket Error # 111\r\nConnection refused", {}},
      "h:1 failed Socket Error # 111 Connection refused",
      R"({"device":"h:1","result":"failed","reason":"Socket Error # 111\r\nConnection refused"})"},
-    {"values by name, quoted when they must be",
+    {{"values by name, quoted when they must be"},
      {"h:1",
       true,
       "",
@@ -62,12 +68,12 @@ const Rendering kRenderings[] = {
      R"(h:1 ok identity=KLV mac="" time="12 30" ambient_high="a=b" server_port=8080)",
      R"({"device":"h:1","result":"ok","values":{"identity":"KLV","mac":"","time":"12 30",)"
      R"("ambient_high":"a=b","server_port":"8080"}})"},
-    {"a failed readout keeps what it read",
+    {{"a failed readout keeps what it read"},
      {"h:1", false, "List index out of bounds (5)", {{ReadoutField::Date, "09.12.2026"}}},
      "h:1 failed List index out of bounds (5) date=09.12.2026",
      R"j({"device":"h:1","result":"failed","reason":"List index out of bounds (5)",)j"
      R"j("values":{"date":"09.12.2026"}})j"},
-    {"settings that differ from the file",
+    {{"settings that differ from the file"},
      {"h:1",
       false,
       "",
@@ -76,11 +82,16 @@ const Rendering kRenderings[] = {
      R"(h:1 differs near_high=50 (file 45) server="" (file 1.2.3.4))",
      R"({"device":"h:1","result":"differs","differences":{"near_high":{"device":"50","file":"45"},)"
      R"("server":{"device":"","file":"1.2.3.4"}}})"},
-    {"a refused write and what did not take",
+    {{"a refused write and what did not take"},
      {"h:1", false, "CNHS50F = ERR, CNLS15F = OK", {}, {{ReadoutField::NearHigh, "45", "50"}}},
      "h:1 failed CNHS50F = ERR, CNLS15F = OK near_high=45 (file 50)",
      R"({"device":"h:1","result":"failed","reason":"CNHS50F = ERR, CNLS15F = OK",)"
      R"("differences":{"near_high":{"device":"45","file":"50"}}})"},
+    {{"DEL quoted, a lone 0x80 quoted and mended"},
+     {"h:1", true, "", {{ReadoutField::Identity, "a\x7F"}, {ReadoutField::Mac, "\x80"}}},
+     "h:1 ok identity=\"a\x7F\" mac=\"\xEF\xBF\xBD\"",
+     "{\"device\":\"h:1\",\"result\":\"ok\",\"values\":{\"identity\":\"a\x7F\","
+     "\"mac\":\"\xEF\xBF\xBD\"}}"},
 };
 
 class OutcomeRendering : public ::testing::TestWithParam<Rendering> {};
@@ -90,8 +101,7 @@ TEST_P(OutcomeRendering, AsLineAndAsJson) {
     EXPECT_EQ(FormatJson(GetParam().outcome), GetParam().json);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, OutcomeRendering, ::testing::ValuesIn(kRenderings),
-                         RowName<Rendering>);
+INSTANTIATE_TEST_SUITE_P(Rows, OutcomeRendering, ::testing::ValuesIn(kRenderings), test::RowName{});
 
 } // namespace
 } // namespace kelvra::cli

@@ -3,9 +3,9 @@
 
 #include "cli/SettingsFile.h"
 
-#include "RowName.h"
 #include "cli/OutputFormat.h"
 #include "cli/UsageError.h"
+#include "support/NamedRow.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -54,40 +54,49 @@ TEST(SettingsFile, ReadsBackWhatReadPrints) {
     EXPECT_EQ(&SettingsFor(one, {"h", "3"}), &one[0]);
 }
 
-struct BadFile {
-    const char* name;
+struct BadFile : test::NamedRow {
     std::string contents;
     const char* message; // what the error says after "f.json:"
 };
 
 const BadFile kBadFiles[] = {
-    {"empty", "\n \n", " no settings in it"},
-    {"not json", "h:1 ok identity=KLV\n", "1: not what read --json prints: 'h' where '{' belongs"},
-    {"a number", R"({"device":"h:1","result":"ok","values":{"near_high":45}})",
+    {{"empty"}, "\n \n", " no settings in it"},
+    {{"not json"},
+     "h:1 ok identity=KLV\n",
+     "1: not what read --json prints: 'h' where '{' belongs"},
+    {{"a number"},
+     R"({"device":"h:1","result":"ok","values":{"near_high":45}})",
      "1: not what read --json prints: '4' where '\"' belongs"},
-    {"text after the object", ReadLine("h:1").substr(0, ReadLine("h:1").size() - 1) + " x",
+    {{"text after the object"},
+     ReadLine("h:1").substr(0, ReadLine("h:1").size() - 1) + " x",
      "1: not what read --json prints: text after the object"},
-    {"unknown member", R"({"device":"h:1","result":"ok","colour":"red"})",
+    {{"unknown member"},
+     R"({"device":"h:1","result":"ok","colour":"red"})",
      "1: not what read --json prints: 'colour'"},
-    {"unknown value",
+    {{"unknown value"},
      [] {
          std::string line = ReadLine("h:1");
          return line.replace(line.find("\"identity\""), 10, "\"colour\"");
      }(),
      "1: not what read --json prints: value 'colour'"},
-    {"a failed read", R"({"device":"h:1","result":"failed","reason":"not answering"})",
+    {{"a failed read"},
+     R"({"device":"h:1","result":"failed","reason":"not answering"})",
      "1: the read of h:1 failed or holds no values"},
-    {"no values", R"({"device":"h:1","result":"ok"})",
+    {{"no values"},
+     R"({"device":"h:1","result":"ok"})",
      "1: the read of h:1 failed or holds no values"},
-    {"bad device", ReadLine("h:x"), "1: 'x' is not a valid integer value"},
-    {"missing setting", ReadLine("h:1", {{"server", "-"}}), "1: no value of server"},
-    {"limit no integer", ReadLine("h:1", {{"near_high", "4.5"}}),
+    {{"bad device"}, ReadLine("h:x"), "1: 'x' is not a valid integer value"},
+    {{"missing setting"}, ReadLine("h:1", {{"server", "-"}}), "1: no value of server"},
+    {{"limit no integer"},
+     ReadLine("h:1", {{"near_high", "4.5"}}),
      "1: near_high: '4.5' is not a valid integer value"},
-    {"empty limit", ReadLine("h:1", {{"ambient_low", ""}}),
+    {{"empty limit"},
+     ReadLine("h:1", {{"ambient_low", ""}}),
      "1: ambient_low: '' is not a valid integer value"},
-    {"address of three parts", ReadLine("h:1", {{"mask", "255.255.0"}}),
+    {{"address of three parts"},
+     ReadLine("h:1", {{"mask", "255.255.0"}}),
      "1: mask: '255.255.0' is not an address of four dotted parts (List index out of bounds (3))"},
-    {"device named twice", ReadLine("h:1") + ReadLine("h:1"), "2: h:1 is named twice"},
+    {{"device named twice"}, ReadLine("h:1") + ReadLine("h:1"), "2: h:1 is named twice"},
 };
 
 class RefusedSettingsFile : public ::testing::TestWithParam<BadFile> {};
@@ -104,9 +113,9 @@ TEST_P(RefusedSettingsFile, IsAUsageErrorNamingTheLine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, RefusedSettingsFile, ::testing::ValuesIn(kBadFiles),
-                         RowName<BadFile>);
+                         test::RowName{});
 
-struct Compared {
+struct Compared : test::NamedRow {
     ReadoutField field;
     const char* device;
     const char* file;
@@ -114,13 +123,13 @@ struct Compared {
 };
 
 const Compared kCompared[] = {
-    {ReadoutField::AmbientHigh, "7", "+7", true},
-    {ReadoutField::AmbientHigh, "16", "0x10", true},
-    {ReadoutField::NearLow, "-5", "5", false},
-    {ReadoutField::NearLow, "", "5", false},
-    {ReadoutField::Gateway, "192.168.1.1", "192.168.01.1", true},
-    {ReadoutField::Server, "10.0.0.9", "10.0.0.8", false},
-    {ReadoutField::Mask, "ERR", "ERR", true},
+    {{"plus sign"}, ReadoutField::AmbientHigh, "7", "+7", true},
+    {{"hexadecimal"}, ReadoutField::AmbientHigh, "16", "0x10", true},
+    {{"sign differs"}, ReadoutField::NearLow, "-5", "5", false},
+    {{"empty on the device"}, ReadoutField::NearLow, "", "5", false},
+    {{"leading zero"}, ReadoutField::Gateway, "192.168.1.1", "192.168.01.1", true},
+    {{"another address"}, ReadoutField::Server, "10.0.0.9", "10.0.0.8", false},
+    {{"both unreadable"}, ReadoutField::Mask, "ERR", "ERR", true},
 };
 
 class SettingComparison : public ::testing::TestWithParam<Compared> {};
@@ -129,7 +138,7 @@ TEST_P(SettingComparison, ByValueWhereTheValuesRead) {
     EXPECT_EQ(SameSetting(GetParam().field, GetParam().device, GetParam().file), GetParam().same);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, SettingComparison, ::testing::ValuesIn(kCompared));
+INSTANTIATE_TEST_SUITE_P(Rows, SettingComparison, ::testing::ValuesIn(kCompared), test::RowName{});
 
 } // namespace
 } // namespace kelvra::cli

@@ -12,7 +12,7 @@
 namespace kelvra {
 namespace {
 
-using testing::ErrorText;
+using test::ErrorText;
 
 // An address text, the refusal of its shape ("" when it has four parts or more) and
 // the two checks of a new device address.

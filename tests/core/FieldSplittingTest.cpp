@@ -95,7 +95,7 @@ TEST(FieldList, HoldsOnlyItsPositions) {
     EXPECT_EQ(list[0], "192");
     EXPECT_EQ(list[2], "1");
     for (const long long index : {3LL, -1LL, 4294967296LL}) {
-        EXPECT_EQ(testing::ErrorText<EStringListError>([&] { (void)list[index]; }),
+        EXPECT_EQ(test::ErrorText<EStringListError>([&] { (void)list[index]; }),
                   "List index out of bounds (" + std::to_string(index) + ")");
     }
     EXPECT_THROW((void)FieldList{}[0], EStringListError);

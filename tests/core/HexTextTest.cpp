@@ -28,8 +28,8 @@ INSTANTIATE_TEST_SUITE_P(Values, DecToHexTextConverts,
 class DecToHexTextFails : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(DecToHexTextFails, WithTheConversionError) {
-    EXPECT_EQ(testing::ErrorText<EConvertError>([&] { DecToHexText(GetParam()); }),
-              testing::ConvertMessage(GetParam()));
+    EXPECT_EQ(test::ErrorText<EConvertError>([&] { DecToHexText(GetParam()); }),
+              test::ConvertMessage(GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, DecToHexTextFails,
@@ -52,8 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
 class HexPairsToCharsFails : public ::testing::TestWithParam<Conversion> {};
 
 TEST_P(HexPairsToCharsFails, NamingTheFirstBadPair) {
-    EXPECT_EQ(testing::ErrorText<EConvertError>([&] { HexPairsToChars(std::get<0>(GetParam())); }),
-              testing::ConvertMessage(std::get<1>(GetParam())));
+    EXPECT_EQ(test::ErrorText<EConvertError>([&] { HexPairsToChars(std::get<0>(GetParam())); }),
+              test::ConvertMessage(std::get<1>(GetParam())));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -45,8 +45,8 @@ INSTANTIATE_TEST_SUITE_P(Hexadecimal, StrToIntAccepts,
 class StrToIntRejects : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(StrToIntRejects, ThrowsWithTheWholeText) {
-    EXPECT_EQ(testing::ErrorText<EConvertError>([&] { (void)StrToInt(GetParam()); }),
-              testing::ConvertMessage(GetParam()));
+    EXPECT_EQ(test::ErrorText<EConvertError>([&] { (void)StrToInt(GetParam()); }),
+              test::ConvertMessage(GetParam()));
 }
 
 // The one place that spells the message; every other test takes it from the type.

@@ -3,6 +3,7 @@
 
 #include "e2e/support/ChildProgram.h"
 #include "e2e/support/SimProcess.h"
+#include "support/NamedRow.h"
 
 #include <cstdio>
 #include <fstream>
@@ -128,21 +129,20 @@ TEST_F(CliOverUdp, ClockAndAddressGoThroughConfirmedSettings) {
     EXPECT_TRUE(Has(LineOf(read, answeringDevice()), " server=10.1.2.3 ")) << read.out;
 }
 
-struct Usage {
-    const char* name;
+struct Usage : test::NamedRow {
     Words arguments; // the answering device is added in front
     const char* message;
 };
 
 const Usage kUsages[] = {
-    {"unknown command", {"reboot"}, "unknown command 'reboot'"},
-    {"limit that is not an integer",
+    {{"unknown command"}, {"reboot"}, "unknown command 'reboot'"},
+    {{"limit that is not an integer"},
      {"set-limit", "near", "45", "1.5"},
      "'1.5' is not a valid integer value"},
-    {"short address",
+    {{"short address"},
      {"set-address", "gateway", "10.0.0"},
      "'10.0.0' is not an address of four dotted parts"},
-    {"missing device file",
+    {{"missing device file"},
      {"--devices", "/nonexistent/devices.txt", "connect"},
      "cannot read the device file '/nonexistent/devices.txt'"},
 };
@@ -159,7 +159,7 @@ TEST_P(CliUsage, EndsWithStatusTwoAndSendsNothing) {
     EXPECT_FALSE(answering.waitForLine("<-", 100));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CliUsage, ::testing::ValuesIn(kUsages));
+INSTANTIATE_TEST_SUITE_P(Rows, CliUsage, ::testing::ValuesIn(kUsages), test::RowName{});
 
 // Seed 16 lets the handshake and the low limit through and loses the high limit on
 // its way in: the verdict is failed, and the journal holds the low limit alone.

@@ -1,8 +1,10 @@
 #include "e2e/support/NeighbourHost.h"
 #include "e2e/support/PrivateNetwork.h"
+#include "net/EchoProbe.h"
 #include "net/EchoSocket.h"
+#include "net/HostResolution.h"
 #include "net/SystemHostNetwork.h"
-#include "net/raw_ping.h"
+#include "support/NamedRow.h"
 
 #include <array>
 #include <fstream>
@@ -34,17 +36,17 @@ TEST(PingHost, HearsNothingWhereNobodyIs) {
 // ask the resolver.
 using Resolved = std::tuple<std::string, std::array<std::uint8_t, 4>, bool>;
 
-class ResolveHost : public ::testing::TestWithParam<Resolved> {};
+class LookUpHost : public ::testing::TestWithParam<Resolved> {};
 
-TEST_P(ResolveHost, GivesTheFirstAddressOrZeros) {
+TEST_P(LookUpHost, GivesTheFirstAddressOrZeros) {
     const auto& [name, address, needsPrivateNetwork] = GetParam();
     if (needsPrivateNetwork) {
         KELVRA_REQUIRE_PRIVATE_NETWORK();
     }
-    EXPECT_EQ(ResolveHostAddress(name), address);
+    EXPECT_EQ(LookUpHostName(name).value_or(Ipv4Bytes{}), address);
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, ResolveHost,
+INSTANTIATE_TEST_SUITE_P(Names, LookUpHost,
                          ::testing::Values(Resolved{"localhost", {127, 0, 0, 1}, false},
                                            Resolved{"192.168.1.200", {192, 168, 1, 200}, false},
                                            Resolved{"no-such-host.invalid", {0, 0, 0, 0}, true},
@@ -98,7 +100,11 @@ protected:
 
 // ping_group_range in the private network, whether the probe runs as an
 // unprivileged user, and the kind of echo socket it gets.
-using EchoPath = std::tuple<std::string, bool, EchoSocketKind>;
+struct EchoPath : test::NamedRow {
+    const char* groupRange;
+    bool unprivileged;
+    EchoSocketKind kind;
+};
 
 class LanEchoPath : public Lan, public ::testing::WithParamInterface<EchoPath> {};
 
@@ -117,10 +123,10 @@ std::string ReadSysctl(const std::string& path) {
 }
 
 TEST_P(LanEchoPath, AnswersWhereverASocketCanBeHad) {
-    const auto& [groupRange, unprivileged, kind] = GetParam();
+    const EchoPath& path = GetParam();
     const std::string rangeFile = "/proc/sys/net/ipv4/ping_group_range";
     const std::string before = ReadSysctl(rangeFile);
-    ASSERT_TRUE(WriteSysctl(rangeFile, groupRange));
+    ASSERT_TRUE(WriteSysctl(rangeFile, path.groupRange));
     struct Restore {
         std::string file;
         std::string value;
@@ -132,7 +138,7 @@ TEST_P(LanEchoPath, AnswersWhereverASocketCanBeHad) {
     ASSERT_GE(child, 0);
     if (child == 0) {
         constexpr gid_t kNobody = 65534;
-        if (unprivileged &&
+        if (path.unprivileged &&
             (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
             ::_exit(100);
         }
@@ -146,18 +152,20 @@ TEST_P(LanEchoPath, AnswersWhereverASocketCanBeHad) {
     ASSERT_TRUE(WIFEXITED(status));
     const int result = WEXITSTATUS(status);
     ASSERT_NE(result, 100) << "could not become an unprivileged user";
-    EXPECT_EQ(result / 4, static_cast<int>(kind));
+    EXPECT_EQ(result / 4, static_cast<int>(path.kind));
     // Without a socket nothing is answered: the silent probe stays silent.
-    EXPECT_EQ((result & 2) != 0, kind != EchoSocketKind::None);
+    EXPECT_EQ((result & 2) != 0, path.kind != EchoSocketKind::None);
     EXPECT_TRUE((result & 1) != 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sockets, LanEchoPath,
-                         ::testing::Values(EchoPath{"1 0", false, EchoSocketKind::Raw},
-                                           EchoPath{"0 2147483647", false,
-                                                    EchoSocketKind::Datagram},
-                                           EchoPath{"0 2147483647", true, EchoSocketKind::Datagram},
-                                           EchoPath{"1 0", true, EchoSocketKind::None}));
+INSTANTIATE_TEST_SUITE_P(
+    Sockets, LanEchoPath,
+    ::testing::Values(
+        EchoPath{{"raw socket as root"}, "1 0", false, EchoSocketKind::Raw},
+        EchoPath{{"datagram socket as root"}, "0 2147483647", false, EchoSocketKind::Datagram},
+        EchoPath{{"datagram socket as a user"}, "0 2147483647", true, EchoSocketKind::Datagram},
+        EchoPath{{"no socket as a user"}, "1 0", true, EchoSocketKind::None}),
+    test::RowName{});
 
 } // namespace
 } // namespace kelvra::e2e

@@ -21,12 +21,12 @@ class LinkOverUdp : public ::testing::Test {
 protected:
     UdpEndpoint endpoint;
     SystemClock clock;
-    testing::FakeConsole console;
-    testing::FakeHostNetwork network;
+    test::FakeConsole console;
+    test::FakeHostNetwork network;
     TFKelvraDM dm{endpoint, clock, console, network};
 
     std::string lastLogLine() const {
-        return console.log.empty() ? std::string() : testing::WithoutTime(console.log.back());
+        return console.log.empty() ? std::string() : test::WithoutTime(console.log.back());
     }
 };
 

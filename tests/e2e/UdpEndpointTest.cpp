@@ -3,8 +3,8 @@
 #include "core/Errors.h"
 #include "e2e/support/PrivateNetwork.h"
 #include "e2e/support/SimProcess.h"
-#include "e2e/support/TestSocket.h"
 #include "support/ErrorText.h"
+#include "support/LoopbackPeer.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -15,7 +15,8 @@ namespace {
 
 using namespace kelvra::net;
 
-using testing::ErrorText;
+using test::ErrorText;
+using test::LoopbackPeer;
 
 constexpr const char* kIdentity = "KLV-DL200|FW2.4|SN20481";
 
@@ -109,10 +110,10 @@ TEST(UdpEndpoint, NeverTakesADatagramFromAnotherAddressForTheReply) {
     for (const bool silent : {false, true}) {
         SimProcess sim(silent ? std::vector<std::string>{"--silent"}
                               : std::vector<std::string>{"--late-ms", "100"});
-        TestSocket stranger("127.0.0.2");
+        LoopbackPeer stranger("127.0.0.2");
         Aimed endpoint("127.0.0.1", sim.port());
         endpoint.send("CAS");
-        stranger.sendTo("OK stranger", "127.0.0.1", endpoint.localPort());
+        stranger.sendTo("OK stranger", endpoint.localPort());
         EXPECT_EQ(endpoint.receive(300), silent ? "" : kIdentity);
     }
 }
@@ -120,7 +121,7 @@ TEST(UdpEndpoint, NeverTakesADatagramFromAnotherAddressForTheReply) {
 TEST(UdpEndpoint, TakesASwitchedOffDeviceForSilence) {
     std::uint16_t closedPort = 0;
     {
-        const TestSocket gone;
+        const LoopbackPeer gone;
         closedPort = gone.port();
     }
     Aimed endpoint("127.0.0.1", closedPort);
@@ -143,16 +144,15 @@ TEST(UdpEndpoint, ReopeningForgetsWhatWasWaiting) {
 // does not send.
 class PlayedDevice : public ::testing::Test {
 protected:
-    TestSocket device;
+    LoopbackPeer device;
     Aimed endpoint{"127.0.0.1", device.port()};
 
     // Takes the endpoint's datagram and answers it with reply.
     std::string answerWith(const std::string& sent, const std::string& reply) {
         endpoint.send(sent);
-        std::uint16_t from = 0;
-        const auto got = device.receive(2000, &from);
+        const auto got = device.receive();
         if (got) {
-            device.sendTo(reply, "127.0.0.1", from);
+            device.answer(reply);
         }
         return got.value_or("(nothing arrived)");
     }

@@ -7,10 +7,10 @@
 // split and the result message put it back to 0; a result box follows the last
 // reply and the tally; an address goes out part by part as typed, committed only
 // after four accepted parts; the clock goes out as the PC clock read it.
-#include "DeviceCommands.h"
-#include "FuzzChecks.h"
 #include "core/Errors.h"
 #include "core/FieldSplitting.h"
+#include "fuzz/DeviceCommands.h"
+#include "fuzz/FuzzChecks.h"
 #include "link/KelvraDM.h"
 #include "support/FakeConsole.h"
 #include "support/FakeHostNetwork.h"
@@ -28,7 +28,7 @@
 #include <vector>
 
 using namespace kelvra;
-using testing::ScriptedReply;
+using test::ScriptedReply;
 
 namespace {
 
@@ -91,7 +91,7 @@ struct Operation {
 };
 
 // The scripted endpoint, noting the link's state at every send, failing ones too.
-class ObservedEndpoint : public testing::ScriptedEndpoint {
+class ObservedEndpoint : public test::ScriptedEndpoint {
 public:
     using ScriptedEndpoint::ScriptedEndpoint;
     std::function<void(const std::string&)> onSend;
@@ -522,10 +522,10 @@ private:
 
     std::string_view whole_;
     InputBytes input_;
-    testing::ManualClock clock_;
+    test::ManualClock clock_;
     ObservedEndpoint endpoint_{clock_};
-    testing::FakeConsole console_;
-    testing::FakeHostNetwork network_;
+    test::FakeConsole console_;
+    test::FakeHostNetwork network_;
     TFKelvraDM dm_{endpoint_, clock_, console_, network_};
     std::vector<Observation> observations_;
     Operation current_;

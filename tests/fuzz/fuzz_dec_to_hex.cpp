@@ -1,10 +1,10 @@
 // DecToHexText: for any value at least two upper-case digits, no needless leading
 // zero, reading back through "$"; "00" for values below 1; any text either fails
 // with the conversion error or converts as its value does.
-#include "FuzzChecks.h"
 #include "core/Errors.h"
 #include "core/HexText.h"
 #include "core/IntegerText.h"
+#include "fuzz/FuzzChecks.h"
 
 using namespace kelvra;
 using fuzz::Check;

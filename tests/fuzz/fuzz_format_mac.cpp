@@ -1,10 +1,10 @@
 // FormatMacText: six numbers joined by dots give six pieces of two or more upper-case
 // hexadecimal digits joined by five dots, each the number's own; any other reply
 // fails only with the conversion or the list-index error.
-#include "FuzzChecks.h"
 #include "core/Errors.h"
 #include "core/HexText.h"
 #include "core/MacText.h"
+#include "fuzz/FuzzChecks.h"
 
 #include <cstring>
 #include <vector>

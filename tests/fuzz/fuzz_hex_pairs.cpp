@@ -1,11 +1,11 @@
 // HexPairsToChars: succeeds exactly when every whole pair is two hexadecimal
 // digits; then one character per pair, whose Windows-1254 code is the pair's value.
 // A failure names "$" and the first bad pair.
-#include "FuzzChecks.h"
 #include "core/Cp1254.h"
 #include "core/Errors.h"
 #include "core/HexText.h"
 #include "core/Utf8.h"
+#include "fuzz/FuzzChecks.h"
 
 #include <vector>
 

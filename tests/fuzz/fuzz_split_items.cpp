@@ -1,8 +1,8 @@
 // SplitItems: nothing unless the delimiter occurs; never a code 0 in an item; and
 // on texts without quotes the items are exactly the runs between delimiters and
 // blanks (empty ones aside), with no blank or delimiter inside.
-#include "FuzzChecks.h"
 #include "core/FieldSplitting.h"
+#include "fuzz/FuzzChecks.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
 // StrToInt: decimal and hexadecimal spellings of any value read back as it; any
 // text that reads keeps reading the same after a leading space and fails after a
 // trailing one; a failure names the whole text.
-#include "FuzzChecks.h"
 #include "core/Errors.h"
 #include "core/IntegerText.h"
+#include "fuzz/FuzzChecks.h"
 
 using namespace kelvra;
 using fuzz::Check;

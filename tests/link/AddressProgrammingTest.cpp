@@ -1,9 +1,9 @@
-#include "LinkFixture.h"
 #include "core/Errors.h"
+#include "link/LinkFixture.h"
 
 #include <ostream>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 namespace {
 
 const std::string kCaption = "Yeni IP Adresi";
@@ -29,17 +29,12 @@ TEST_F(LinkTest, AnAddressGoesOctetByOctetThenItsCommit) {
 }
 
 // How the device treats the batch, and what the batch leaves.
-struct Outcome {
-    const char* name;
+struct Outcome : NamedRow {
     FakeDevice device;
     int tally;
     bool committed;
     std::string text;
 };
-
-void PrintTo(const Outcome& o, std::ostream* os) {
-    *os << o.name;
-}
 
 FakeDevice Refusing(const std::string& command) {
     FakeDevice device;
@@ -67,11 +62,11 @@ TEST_P(AddressOutcomeTest, CommitsOnlyWhenEveryOctetWasTaken) {
 
 INSTANTIATE_TEST_SUITE_P(
     Devices, AddressOutcomeTest,
-    ::testing::Values(Outcome{"Prompt", FakeDevice{}, 5, true, kSetText},
-                      Outcome{"CommitRefused", Refusing("CII"), -6, true, kFailedText},
-                      Outcome{"OctetRefused", Refusing("CI3S1F"), -7, false, kFailedText},
-                      Outcome{"Silent", Silent(), -40, false, kFailedText}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(Outcome{{"Prompt"}, FakeDevice{}, 5, true, kSetText},
+                      Outcome{{"CommitRefused"}, Refusing("CII"), -6, true, kFailedText},
+                      Outcome{{"OctetRefused"}, Refusing("CI3S1F"), -7, false, kFailedText},
+                      Outcome{{"Silent"}, Silent(), -40, false, kFailedText}),
+    RowName{});
 
 // Parts go out as typed; only an empty one loses its "F".
 TEST_F(LinkTest, PartsGoOutAsTyped) {
@@ -130,4 +125,4 @@ TEST_F(LinkTest, ATransportErrorEndsTheAddressWithoutCommitOrBox) {
 }
 
 } // namespace
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -1,24 +1,19 @@
-#include "LinkFixture.h"
 #include "core/Errors.h"
 #include "link/ClockSettings.h"
 #include "link/DeviceMessages.h"
+#include "link/LinkFixture.h"
 
 #include <algorithm>
 #include <ostream>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 namespace {
 
 // A calendar reading and the seven datagrams made of it.
-struct ClockCase {
-    const char* name;
+struct ClockCase : NamedRow {
     CalendarTime time;
     const char* datagrams;
 };
-
-void PrintTo(const ClockCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class ClockSettingsTest : public ::testing::TestWithParam<ClockCase> {};
 
@@ -32,16 +27,19 @@ TEST_P(ClockSettingsTest, HaveNoLeadingZerosButTheYears) {
 
 INSTANTIATE_TEST_SUITE_P(
     Readings, ClockSettingsTest,
-    ::testing::Values(ClockCase{"Thursday",
+    ::testing::Values(ClockCase{{"Thursday"},
                                 {2011, 12, 8, 4, 9, 5, 7},
                                 "CDYS8F CMHS12F CYRS11F CWSS4F CHRS9F CMES5F CSDS7F"},
-                      ClockCase{"Sunday",
+                      ClockCase{{"Sunday"},
                                 {2026, 12, 13, 7, 12, 0, 0},
                                 "CDYS13F CMHS12F CYRS26F CWSS7F CHRS12F CMES0F CSDS0F"},
-                      ClockCase{"Year2005HourZero",
+                      ClockCase{{"Year2005HourZero"},
                                 {2005, 1, 8, 6, 0, 5, 3},
-                                "CDYS8F CMHS1F CYRS05F CWSS6F CHRS0F CMES5F CSDS3F"}),
-    [](const auto& info) { return std::string(info.param.name); });
+                                "CDYS8F CMHS1F CYRS05F CWSS6F CHRS0F CMES5F CSDS3F"},
+                      ClockCase{{"Year2010"},
+                                {2010, 1, 1, 5, 0, 0, 0},
+                                "CDYS1F CMHS1F CYRS10F CWSS5F CHRS0F CMES0F CSDS0F"}),
+    RowName{});
 
 const std::string kDone = "Tarih: 09.12.2026Saat: 09:00:00   olarak set edildi.";
 
@@ -83,17 +81,12 @@ TEST_F(LinkTest, APressJustBeforeMidnightSendsOneInstant) {
 // What an earlier address programming left ("" none, "+" all taken: 5, "-" one
 // octet refused: -7), the command the device refuses ("" none, "*" silence), the
 // tally while the box is open, and how the box's text ends after the summary.
-struct Batch {
-    const char* name;
+struct Batch : NamedRow {
     const char* before;
     const char* refused;
     int tallyAtBox;
     std::string ending;
 };
-
-void PrintTo(const Batch& b, std::ostream* os) {
-    *os << b.name;
-}
 
 class ClockBatchTest : public LinkTest, public ::testing::WithParamInterface<Batch> {};
 
@@ -130,13 +123,13 @@ const std::string kFailedEnd = " Set Edilemedi!";
 
 INSTANTIATE_TEST_SUITE_P(
     Batches, ClockBatchTest,
-    ::testing::Values(Batch{"AllTaken", "", "", 7, kDoneEnd},
-                      Batch{"FirstRefused", "", "CDYS9F", -4, kFailedEnd},
-                      Batch{"LastRefused", "", "CSDS0F", -4, kFailedEnd},
-                      Batch{"FirstRefusedAfterAnAddressOf5", "+", "CDYS9F", -4, kFailedEnd},
-                      Batch{"AllTakenAfterARefusedOctet", "-", "", 7, kDoneEnd},
-                      Batch{"SilentDevice", "", "*", -70, kFailedEnd}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(Batch{{"AllTaken"}, "", "", 7, kDoneEnd},
+                      Batch{{"FirstRefused"}, "", "CDYS9F", -4, kFailedEnd},
+                      Batch{{"LastRefused"}, "", "CSDS0F", -4, kFailedEnd},
+                      Batch{{"FirstRefusedAfterAnAddressOf5"}, "+", "CDYS9F", -4, kFailedEnd},
+                      Batch{{"AllTakenAfterARefusedOctet"}, "-", "", 7, kDoneEnd},
+                      Batch{{"SilentDevice"}, "", "*", -70, kFailedEnd}),
+    RowName{});
 
 TEST_F(LinkTest, ATransportErrorEndsTheClockWithoutABox) {
     connectFirst();
@@ -160,4 +153,4 @@ TEST_F(LinkTest, WritesBeforeAnyConnectSendNothing) {
 }
 
 } // namespace
-} // namespace kelvra::testing
+} // namespace kelvra::test

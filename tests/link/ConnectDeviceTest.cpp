@@ -1,11 +1,11 @@
-#include "LinkFixture.h"
 #include "core/Errors.h"
+#include "link/LinkFixture.h"
 
 #include <algorithm>
 #include <tuple>
 #include <vector>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 namespace {
 
 // A handshake reply ("" for none) and whether it counts as accepted.
@@ -116,4 +116,4 @@ TEST_F(LinkTest, ASocketErrorEndsTheConnectWithoutALine) {
 }
 
 } // namespace
-} // namespace kelvra::testing
+} // namespace kelvra::test

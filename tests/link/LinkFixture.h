@@ -6,12 +6,13 @@
 #include "support/FakeDevice.h"
 #include "support/FakeHostNetwork.h"
 #include "support/ManualClock.h"
+#include "support/NamedRow.h"
 #include "support/ScriptedEndpoint.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 
 using Reply = ScriptedReply;
 using Texts = std::vector<std::string>;
@@ -47,4 +48,4 @@ protected:
     }
 };
 
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -1,9 +1,9 @@
-#include "LinkFixture.h"
 #include "core/Errors.h"
+#include "link/LinkFixture.h"
 
 #include <tuple>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 namespace {
 
 // A reply and what the query returns of it.
@@ -99,4 +99,4 @@ TEST_F(LinkTest, ASilentLimitLogsNothingAfterTheEqualsSign) {
 }
 
 } // namespace
-} // namespace kelvra::testing
+} // namespace kelvra::test

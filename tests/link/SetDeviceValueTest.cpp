@@ -1,10 +1,10 @@
-#include "LinkFixture.h"
 #include "core/Errors.h"
+#include "link/LinkFixture.h"
 
 #include <ostream>
 #include <tuple>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 namespace {
 
 TEST_F(LinkTest, APromptDeviceCostsOneHandshakeAndOneLine) {
@@ -20,16 +20,11 @@ TEST_F(LinkTest, APromptDeviceCostsOneHandshakeAndOneLine) {
 
 // A handshake mended by reconnects: the replies to each "COK" ("!": the receive
 // fails), then the set command's "OK".
-struct Mending {
-    const char* name;
+struct Mending : NamedRow {
     bool connectedBefore;
     Texts replies;
     Texts log;
 };
-
-void PrintTo(const Mending& m, std::ostream* os) {
-    *os << m.name;
-}
 
 const std::string kSet = "  Saat  CHRS9F = OK";
 const Reply kReceiveFails = Reply::receiveFails("Socket Error # 111\r\nConnection refused");
@@ -54,13 +49,15 @@ TEST_P(MendingTest, ReconnectsUntilTheHandshakeHolds) {
 // costs a reconnect, then the try is judged as usual.
 INSTANTIATE_TEST_SUITE_P(
     Scripts, MendingTest,
-    ::testing::Values(Mending{"RefusedWhileNotConnected", false, {"NO", "OK"}, {kConnected, kSet}},
-                      Mending{"RefusedWhileConnected", true, {"NO", "OK"}, {kSet}},
-                      Mending{"ReceiveFails", true, {"!", "OK"}, {kSet}},
-                      Mending{"ReceiveFailsThenRefused",
-                              true,
-                              {"!", "NO", "OK"},
-                              {kNotConnected, kConnected, kSet}}));
+    ::testing::Values(
+        Mending{{"RefusedWhileNotConnected"}, false, {"NO", "OK"}, {kConnected, kSet}},
+        Mending{{"RefusedWhileConnected"}, true, {"NO", "OK"}, {kSet}},
+        Mending{{"ReceiveFails"}, true, {"!", "OK"}, {kSet}},
+        Mending{{"ReceiveFailsThenRefused"},
+                true,
+                {"!", "NO", "OK"},
+                {kNotConnected, kConnected, kSet}}),
+    RowName{});
 
 TEST_F(LinkTest, ASilentDeviceCostsTenTriesAndIsSentTheCommandAnyway) {
     connectFirst();
@@ -150,4 +147,4 @@ INSTANTIATE_TEST_SUITE_P(
         TextPair{"++++++++++++++++++++-", "Tarih: 09.12.2026Saat: 09:00:00 Set Edilemedi!"}));
 
 } // namespace
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -1,9 +1,9 @@
-#include "LinkFixture.h"
 #include "core/Errors.h"
+#include "link/LinkFixture.h"
 
 #include <tuple>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 namespace {
 
 // Connected, with one refused setting: the tally at -10, so a reset shows.
@@ -89,4 +89,4 @@ INSTANTIATE_TEST_SUITE_P(Undotted, FormatMacTest,
                                            TextPair{"4A4G", "error: " + ConvertMessage("$4G")}));
 
 } // namespace
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -1,8 +1,8 @@
 #include "link/WaitSlicer.h"
 
-#include "LinkFixture.h"
+#include "link/LinkFixture.h"
 
-namespace kelvra::testing {
+namespace kelvra::test {
 namespace {
 
 // A listener whose every turn lasts turnMs of virtual time.
@@ -17,8 +17,7 @@ struct SlowTurns : WaitListener {
     std::size_t turns = 0;
 };
 
-struct SlicedWait {
-    const char* name;
+struct SlicedWait : NamedRow {
     int replyAtMs; // -1: no reply
     long long turnMs;
     const char* reply;
@@ -29,11 +28,11 @@ struct SlicedWait {
 // A 2000 ms reply wait: slices of 10 ms, a turn after each but the last, and one
 // last look once a turn has run past the deadline.
 const SlicedWait kWaits[] = {
-    {"reply_in_time", 40, 0, "OK", 40, 3},
-    {"silence_costs_the_whole_wait", -1, 0, "", 2000, 199},
-    {"a_turn_delays_a_reply", 12, 15, "OK", 25, 1},
-    {"turn_past_the_deadline_still_finds_the_reply", 30, 2500, "OK", 2510, 1},
-    {"turn_past_the_deadline_without_reply", -1, 2500, "", 2510, 1},
+    {{"reply_in_time"}, 40, 0, "OK", 40, 3},
+    {{"silence_costs_the_whole_wait"}, -1, 0, "", 2000, 199},
+    {{"a_turn_delays_a_reply"}, 12, 15, "OK", 25, 1},
+    {{"turn_past_the_deadline_still_finds_the_reply"}, 30, 2500, "OK", 2510, 1},
+    {{"turn_past_the_deadline_without_reply"}, -1, 2500, "", 2510, 1},
 };
 
 class WaitSlicerTest : public LinkTest, public ::testing::WithParamInterface<SlicedWait> {};
@@ -51,8 +50,7 @@ TEST_P(WaitSlicerTest, WaitsInSlicesAndTakesALastLook) {
     EXPECT_EQ(listener.turns, row.turns);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, WaitSlicerTest, ::testing::ValuesIn(kWaits),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, WaitSlicerTest, ::testing::ValuesIn(kWaits), RowName{});
 
 // A pause keeps its length with quick turns and ends at the deadline after a slow one.
 TEST_F(LinkTest, SlicedPauseKeepsThePacing) {
@@ -67,4 +65,4 @@ TEST_F(LinkTest, SlicedPauseKeepsThePacing) {
 }
 
 } // namespace
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -5,7 +5,7 @@
 #include <exception>
 #include <string>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 
 // What the error E thrown by call says, as what() shows it; "(no error)" without one.
 template <class E = std::exception, class Call> std::string ErrorText(Call&& call) {
@@ -23,4 +23,4 @@ inline std::string ConvertMessage(const std::string& text) {
     return EConvertError(text).what();
 }
 
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 
 // The operator's window as the link sees it, recording what it is given.
 class FakeConsole : public OperatorConsole {
@@ -29,4 +29,4 @@ public:
     std::function<void(const std::string&)> onInformation;
 };
 
-} // namespace kelvra::testing
+} // namespace kelvra::test

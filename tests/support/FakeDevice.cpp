@@ -1,8 +1,8 @@
-#include "FakeDevice.h"
+#include "support/FakeDevice.h"
 
 #include <algorithm>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 
 ScriptedEndpoint::Responder FakeDevice::responder() const {
     return [device = *this](const std::string& datagram) {
@@ -48,4 +48,4 @@ std::string SettingsRecord(int items) {
     return record;
 }
 
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -1,12 +1,16 @@
 #pragma once
 
-#include "ScriptedEndpoint.h"
+#include "support/ScriptedEndpoint.h"
 
 #include <map>
 #include <string>
 #include <vector>
 
-namespace kelvra::testing {
+namespace kelvra::test {
+
+// A readout's datagrams: the handshake, then the eight read commands in their order.
+inline const std::vector<std::string> kReadoutDatagrams{"COK", "CAS", "CPR", "CMR", "CGR",
+                                                        "CKR", "CDR", "CSS", "CSR"};
 
 // A device as a table: a reply per command, the handshake's reply and the reply to
 // every other (set) command. An empty reply is silence.
@@ -30,4 +34,4 @@ std::vector<std::string> WithoutTimes(const std::vector<std::string>& lines);
 // A settings record of n items: the device's clock, then "v<i>" at position i.
 std::string SettingsRecord(int items);
 
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 
 // The PC's network as a table: its own address ("" for none), the addresses that
 // answer an echo, and those that drop echo but answer ARP. With a clock, an answer
@@ -52,4 +52,4 @@ private:
     }
 };
 
-} // namespace kelvra::testing
+} // namespace kelvra::test

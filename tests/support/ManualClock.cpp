@@ -1,9 +1,9 @@
-#include "ManualClock.h"
+#include "support/ManualClock.h"
 
 #include <cstdio>
 #include <ctime>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 
 CalendarTime ManualClock::localTime(TimePoint t) const {
     const std::time_t seconds = std::chrono::system_clock::to_time_t(t);
@@ -31,4 +31,4 @@ std::string ManualClock::shortDateText(TimePoint t) const {
     return text;
 }
 
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 
 // Virtual time: pause() and the fake endpoint's waits move it, nothing else does.
 // Texts are formatted in UTC as "HH:MM:SS" and "DD.MM.YYYY" so tests can spell them.
@@ -31,4 +31,4 @@ private:
     long long markMs_ = nowMs_;
 };
 
-} // namespace kelvra::testing
+} // namespace kelvra::test

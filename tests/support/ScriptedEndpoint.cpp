@@ -1,8 +1,8 @@
-#include "ScriptedEndpoint.h"
+#include "support/ScriptedEndpoint.h"
 
 #include "core/Errors.h"
 
-namespace kelvra::testing {
+namespace kelvra::test {
 
 ScriptedEndpoint::ScriptedEndpoint(ManualClock& clock)
     : clock_(clock), responder_([](const std::string&) { return ScriptedReply::silence(); }) {}
@@ -69,4 +69,4 @@ std::vector<std::string> ScriptedEndpoint::sentTexts() const {
     return texts;
 }
 
-} // namespace kelvra::testing
+} // namespace kelvra::test

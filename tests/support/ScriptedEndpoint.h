@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ManualClock.h"
 #include "link/Ports.h"
+#include "support/ManualClock.h"
 
 #include <deque>
 #include <functional>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace kelvra::testing {
+namespace kelvra::test {
 
 // What the scripted device does with one datagram.
 struct ScriptedReply {
@@ -78,4 +78,4 @@ private:
     int closes_ = 0;
 };
 
-} // namespace kelvra::testing
+} // namespace kelvra::test

@@ -1,5 +1,5 @@
-#include "UiSuites.h"
-#include "ui/widgets.h"
+#include "ui/CaptionedFields.h"
+#include "ui/UiSuites.h"
 
 #include <QPointer>
 #include <QtTest>

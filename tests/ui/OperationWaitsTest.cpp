@@ -1,9 +1,10 @@
 // The window while a device operation waits, in virtual time: it paints, keeps the
 // operator's input and the clock for afterwards, and closes only once it is done.
 
-#include "UiSuites.h"
-#include "WindowRig.h"
 #include "support/FakeDevice.h"
+#include "support/qt/PaintWatch.h"
+#include "ui/UiSuites.h"
+#include "ui/WindowRig.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,25 +21,8 @@ namespace kelvra::uitest {
 
 namespace {
 
-bool WaitCursorShown() {
-    const QCursor* cursor = QApplication::overrideCursor();
-    return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
-}
-
-// Calls back on every paint of the watched widget.
-struct PaintWatch : QObject {
-    explicit PaintWatch(QWidget* widget, std::function<void()> onPaint)
-        : onPaint_(std::move(onPaint)) {
-        widget->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            onPaint_();
-        }
-        return false;
-    }
-    std::function<void()> onPaint_;
-};
+using test::PaintWatch;
+using test::WaitCursorShown;
 
 void PostClick(QWidget* button) {
     const QPointF centre = QRectF(button->rect()).center();
@@ -73,9 +57,6 @@ const QueuedInput kQueuedInputs[] = {
     {"click on Bilgileri Al", PostClick, &TfrmMain::btnBilgileriAl, 9},
 };
 
-const std::vector<std::string> kReadoutCommands{"COK", "CAS", "CPR", "CMR", "CGR",
-                                                "CKR", "CDR", "CSS", "CSR"};
-
 } // namespace
 
 class OperationWaitsTest : public QObject {
@@ -84,7 +65,7 @@ class OperationWaitsTest : public QObject {
 private slots:
     void init() {
         rig_ = std::make_unique<WindowRig>();
-        rig_->endpoint.setResponder(testing::FakeDevice::answeringReadout().responder());
+        rig_->endpoint.setResponder(test::FakeDevice::answeringReadout().responder());
         rig_->show();
     }
     void cleanup() { rig_.reset(); }
@@ -122,13 +103,13 @@ private slots:
         w.btnBilgileriAl->click();
 
         // The readout ran to its end without a second operation inside it.
-        QCOMPARE(rig_->endpoint.sentTexts(), kReadoutCommands);
+        QCOMPARE(rig_->endpoint.sent().size(), test::kReadoutDatagrams.size());
         QCOMPARE(LogLines(w).size(), 10);
         // Then the queued press has its turn, once.
-        QTRY_VERIFY(rig_->endpoint.sent().size() > kReadoutCommands.size());
+        QTRY_VERIFY(rig_->endpoint.sent().size() > test::kReadoutDatagrams.size());
         QTest::qWait(50);
-        QCOMPARE(rig_->endpoint.sent().size(), kReadoutCommands.size() + input.sends);
-        QCOMPARE(rig_->endpoint.sentTexts().at(kReadoutCommands.size()), std::string("COK"));
+        QCOMPARE(rig_->endpoint.sent().size(), test::kReadoutDatagrams.size() + input.sends);
+        QCOMPARE(rig_->endpoint.sentTexts().at(test::kReadoutDatagrams.size()), std::string("COK"));
         QVERIFY(rig_->dialogs.stops.empty());
     }
 
@@ -167,7 +148,7 @@ private slots:
         w.btnBilgileriAl->click();
 
         QVERIFY(visibleAfterRequest);
-        QCOMPARE(rig_->endpoint.sentTexts(), kReadoutCommands);
+        QCOMPARE(rig_->endpoint.sent().size(), test::kReadoutDatagrams.size());
         QTRY_VERIFY(!w.isVisible());
     }
 
@@ -175,7 +156,7 @@ private:
     // Runs atSend(datagram) as each datagram goes out, inside the operation.
     void onEachSend(std::function<void(const std::string&)> atSend) {
         rig_->endpoint.setResponder(
-            [atSend, device = testing::FakeDevice::answeringReadout().responder()](
+            [atSend, device = test::FakeDevice::answeringReadout().responder()](
                 const std::string& datagram) {
                 atSend(datagram);
                 return device(datagram);

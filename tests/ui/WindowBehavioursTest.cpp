@@ -1,8 +1,8 @@
 // The window's own behaviours: the address proposed at the first show (in virtual
 // time on the fake network), the hidden panel and the logo.
 
-#include "UiSuites.h"
-#include "WindowRig.h"
+#include "ui/UiSuites.h"
+#include "ui/WindowRig.h"
 
 #include <QDesktopServices>
 #include <QGroupBox>

@@ -5,36 +5,18 @@
 #include "support/FakeHostNetwork.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedEndpoint.h"
-#include "ui/Dialogs.h"
+#include "support/qt/RecordingDialogs.h"
+#include "support/qt/WindowTexts.h"
 #include "ui/Main.h"
 
-#include <QString>
-#include <QWidget>
 #include <QtTest>
 #include <vector>
 
 namespace kelvra::uitest {
 
-// Message boxes as records; whether the wait cursor was still up when each opened.
-struct RecordingDialogs : Dialogs {
-    struct Box {
-        QString title;
-        QString text;
-        bool waitCursorShown = false;
-    };
-
-    void information(QWidget*, const QString& title, const QString& text) override {
-        informations.push_back(record(title, text));
-    }
-    void stop(QWidget*, const QString& title, const QString& text) override {
-        stops.push_back(record(title, text));
-    }
-    static Box record(const QString& title, const QString& text);
-    QStringList stopTexts() const;
-
-    std::vector<Box> informations;
-    std::vector<Box> stops;
-};
+using test::LogLines;
+using test::LogLinesWithoutTime;
+using test::RecordingDialogs;
 
 // The window wired to the fakes as main() wires it to the real ports.
 struct WindowRig {
@@ -46,9 +28,9 @@ struct WindowRig {
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
 
-    testing::ManualClock clock;
-    testing::ScriptedEndpoint endpoint{clock};
-    testing::FakeHostNetwork network;
+    test::ManualClock clock;
+    test::ScriptedEndpoint endpoint{clock};
+    test::FakeHostNetwork network;
     RecordingDialogs dialogs;
     TfrmMain window{dialogs};
     TFKelvraDM dm{endpoint, clock, window, network, &window};
@@ -57,10 +39,6 @@ struct WindowRig {
 inline QString Utf8(const char* text) {
     return QString::fromUtf8(text);
 }
-
-// The log's lines as texts, and without their "HH:MM:SS" stamps.
-QStringList LogLines(const TfrmMain& window);
-QStringList LogLinesWithoutTime(const TfrmMain& window);
 
 // One data row per entry of a table, named by the entry's name; a test reads its
 // entry back with Row(table).

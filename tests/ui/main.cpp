@@ -1,4 +1,4 @@
-#include "UiSuites.h"
+#include "ui/UiSuites.h"
 
 #include <QApplication>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "Device.h"
+#include "kelvra-sim/Device.h"
 
 #include <algorithm>
 #include <string>

@@ -3,7 +3,7 @@
 // The simulated data logger's state and its command set: set commands change the
 // state, read commands report it.
 
-#include "DeviceClock.h"
+#include "kelvra-sim/DeviceClock.h"
 
 #include <array>
 #include <cstdint>

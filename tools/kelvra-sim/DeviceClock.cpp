@@ -1,4 +1,4 @@
-#include "DeviceClock.h"
+#include "kelvra-sim/DeviceClock.h"
 
 #include <algorithm>
 #include <ctime>

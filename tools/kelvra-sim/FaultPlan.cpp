@@ -1,4 +1,4 @@
-#include "FaultPlan.h"
+#include "kelvra-sim/FaultPlan.h"
 
 namespace kelvra::sim {
 

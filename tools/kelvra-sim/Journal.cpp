@@ -1,4 +1,4 @@
-#include "Journal.h"
+#include "kelvra-sim/Journal.h"
 
 #include <stdexcept>
 

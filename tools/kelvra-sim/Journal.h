@@ -3,7 +3,7 @@
 // The simulated device's journal: one JSON line per setting it takes, appended as
 // it happens, so that what a tool reported can be held against what the device holds.
 
-#include "Device.h"
+#include "kelvra-sim/Device.h"
 
 #include <fstream>
 #include <string>

@@ -1,4 +1,4 @@
-#include "SimSocket.h"
+#include "kelvra-sim/SimSocket.h"
 
 #include <cstring>
 #include <stdexcept>

@@ -1,10 +1,10 @@
 // kelvra-sim: a simulated data logger on UDP, with switchable faults, for trying
 // the tool against something that answers.
 
-#include "Device.h"
-#include "FaultPlan.h"
-#include "Journal.h"
-#include "SimSocket.h"
+#include "kelvra-sim/Device.h"
+#include "kelvra-sim/FaultPlan.h"
+#include "kelvra-sim/Journal.h"
+#include "kelvra-sim/SimSocket.h"
 
 #include <chrono>
 #include <cstdint>

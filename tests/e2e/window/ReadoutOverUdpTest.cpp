@@ -1,7 +1,9 @@
 // "Bilgileri Al" in the real window, over the real endpoint and clock, against the
 // simulator on loopback.
 
-#include "WindowOnSim.h"
+#include "e2e/window/WindowOnSim.h"
+#include "support/qt/PaintWatch.h"
+#include "support/qt/WindowTexts.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -10,50 +12,32 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
-#include <functional>
 #include <gtest/gtest.h>
 #include <set>
 
 namespace kelvra::e2e {
 namespace {
 
-// Calls back on every paint of the watched widget.
-struct PaintWatch : QObject {
-    PaintWatch(QWidget* widget, std::function<void()> onPaint) : onPaint_(std::move(onPaint)) {
-        widget->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            onPaint_();
-        }
-        return false;
-    }
-    std::function<void()> onPaint_;
-};
+using test::PaintWatch;
 
 int LogLineCount(const TfrmMain& window) {
-    return static_cast<int>(window.mmo->toPlainText().split('\n').size());
+    return static_cast<int>(test::LogLines(window).size());
 }
 
 TEST(ReadoutOverUdp, FillsEveryBoxFromTheDevice) {
     WindowOnSim rig;
     TfrmMain& window = rig.window;
-    const RecordedDialogs& dialogs = rig.dialogs;
+    const test::RecordingDialogs& dialogs = rig.dialogs;
     const SimProcess& sim = rig.sim;
     window.btnBilgileriAl->click();
 
-    EXPECT_TRUE(dialogs.stops.isEmpty()) << dialogs.stops.join('|').toStdString();
-    EXPECT_TRUE(dialogs.informations.isEmpty());
-    QStringList shown;
-    for (const QString& name :
-         QString("EDTCIHAZID cIP yeniCihazIP CPort CMac CGateway yeniVarsayilanAg cIPMask "
-                 "yeniAgGecidi cDNS yeniDNS cbOrtamIsiY cbOrtamIsiD cbNemYuksek cbNemDusuk "
-                 "cbBasincYuksek cbBasincDusuk cbDolapIsiYuksek cbDolapIsiDusuk cbYakinIsiYuksek "
-                 "cbYakinIsiDusuk CServerIP cServerPort")
-             .split(' ')) {
-        const auto* box = window.findChild<TCaptionedEdit*>(name);
-        shown << (box != nullptr ? box->text() : "(no " + name + ")");
-    }
+    EXPECT_TRUE(dialogs.stops.empty()) << dialogs.stopTexts().join('|').toStdString();
+    EXPECT_TRUE(dialogs.informations.empty());
+    const QStringList shown = test::BoxTexts(
+        window, "EDTCIHAZID cIP yeniCihazIP CPort CMac CGateway yeniVarsayilanAg cIPMask "
+                "yeniAgGecidi cDNS yeniDNS cbOrtamIsiY cbOrtamIsiD cbNemYuksek cbNemDusuk "
+                "cbBasincYuksek cbBasincDusuk cbDolapIsiYuksek cbDolapIsiDusuk cbYakinIsiYuksek "
+                "cbYakinIsiDusuk CServerIP cServerPort");
     EXPECT_EQ(shown.join(" ").toStdString(),
               "KLV-DL200 127.0.0.1 127.0.0.1 " + sim.portText() +
                   " 00.04.A3.12.34.56 192.168.1.1 192.168.1.1 255.255.255.0 255.255.255.0"
@@ -72,7 +56,7 @@ TEST(ReadoutOverUdp, FillsEveryBoxFromTheDevice) {
 TEST(ReadoutOverUdp, PaintsEachLogLineWhileTheReadoutRuns) {
     WindowOnSim rig({"--late-ms", "100"});
     TfrmMain& window = rig.window;
-    const RecordedDialogs& dialogs = rig.dialogs;
+    const test::RecordingDialogs& dialogs = rig.dialogs;
     window.show();
     QElapsedTimer shown;
     shown.start();
@@ -96,7 +80,7 @@ TEST(ReadoutOverUdp, PaintsEachLogLineWhileTheReadoutRuns) {
     window.btnBilgileriAl->click();
     running = false;
 
-    EXPECT_TRUE(dialogs.stops.isEmpty()) << dialogs.stops.join('|').toStdString();
+    EXPECT_TRUE(dialogs.stops.empty()) << dialogs.stopTexts().join('|').toStdString();
     ASSERT_EQ(LogLineCount(window), 10);
     ASSERT_FALSE(paintedLineCounts.empty());
     // Every line but the last was on the screen before the readout ended.

@@ -7,7 +7,7 @@
 #include "net/SystemClock.h"
 #include "net/SystemHostNetwork.h"
 #include "net/UdpEndpoint.h"
-#include "ui/Dialogs.h"
+#include "support/qt/RecordingDialogs.h"
 #include "ui/Main.h"
 
 #include <QTabBar>
@@ -23,12 +23,6 @@ namespace {
 
 using namespace kelvra::net;
 using Addresses = std::vector<std::string>;
-
-struct StopBoxes : Dialogs {
-    void information(QWidget*, const QString&, const QString&) override {}
-    void stop(QWidget*, const QString&, const QString& text) override { stops << text; }
-    QStringList stops;
-};
 
 // Hosts that answer echo, hosts that drop it but answer ARP, and the proposal.
 using Walk = std::tuple<Addresses, Addresses, std::string>;
@@ -56,7 +50,7 @@ TEST_P(StartUpWalk, ProposesTheFirstAddressNobodyHolds) {
     UdpEndpoint endpoint;
     SystemClock clock;
     SystemHostNetwork network;
-    StopBoxes dialogs;
+    test::RecordingDialogs dialogs;
     TfrmMain window{dialogs};
     TFKelvraDM dm{endpoint, clock, window, network};
     window.attachDataModule(dm);
@@ -64,7 +58,7 @@ TEST_P(StartUpWalk, ProposesTheFirstAddressNobodyHolds) {
 
     EXPECT_EQ(window.yeniCihazIP->text().toStdString(), proposed);
     EXPECT_FALSE(window.pc->tabBar()->isVisible());
-    EXPECT_TRUE(dialogs.stops.isEmpty()) << dialogs.stops.join('|').toStdString();
+    EXPECT_TRUE(dialogs.stops.empty()) << dialogs.stopTexts().join('|').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -8,23 +8,13 @@
 #include "net/SystemClock.h"
 #include "net/UdpEndpoint.h"
 #include "support/FakeHostNetwork.h"
-#include "ui/Dialogs.h"
+#include "support/qt/RecordingDialogs.h"
 #include "ui/Main.h"
 
-#include <QStringList>
 #include <string>
 #include <vector>
 
 namespace kelvra::e2e {
-
-struct RecordedDialogs : Dialogs {
-    void information(QWidget*, const QString&, const QString& text) override {
-        informations << text;
-    }
-    void stop(QWidget*, const QString&, const QString& text) override { stops << text; }
-    QStringList informations;
-    QStringList stops;
-};
 
 struct WindowOnSim {
     explicit WindowOnSim(std::vector<std::string> simSwitches = {}) : sim(std::move(simSwitches)) {
@@ -35,8 +25,8 @@ struct WindowOnSim {
     SimProcess sim;
     net::UdpEndpoint endpoint;
     net::SystemClock clock;
-    testing::FakeHostNetwork network; // the PC in 192.168.1.x
-    RecordedDialogs dialogs;
+    test::FakeHostNetwork network; // the PC in 192.168.1.x
+    test::RecordingDialogs dialogs;
     TfrmMain window{dialogs};
     TFKelvraDM dm{endpoint, clock, window, network, &window};
 };

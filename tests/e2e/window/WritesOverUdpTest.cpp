@@ -1,7 +1,7 @@
 // Writing to the device from the real window, over the real endpoint and clock,
 // against the simulator on loopback, then reading it back with "Bilgileri Al".
 
-#include "WindowOnSim.h"
+#include "e2e/window/WindowOnSim.h"
 
 #include <QDate>
 #include <QPushButton>
@@ -21,10 +21,10 @@ TEST(WritesOverUdp, LimitsAndClockAreReadBack) {
     f.cbKalibrasyonEksi->setText("-3");
     f.btnKalibrasyonEksi->click();
     f.btnTarihSaatSet->click();
-    ASSERT_TRUE(w.dialogs.stops.isEmpty()) << w.dialogs.stops.join('|').toStdString();
-    ASSERT_EQ(w.dialogs.informations.size(), 1);
-    EXPECT_TRUE(w.dialogs.informations[0].endsWith("   olarak set edildi."))
-        << w.dialogs.informations[0].toStdString();
+    ASSERT_TRUE(w.dialogs.stops.empty()) << w.dialogs.stopTexts().join('|').toStdString();
+    ASSERT_EQ(w.dialogs.informations.size(), 1U);
+    EXPECT_TRUE(w.dialogs.informations[0].text.endsWith("   olarak set edildi."))
+        << w.dialogs.informations[0].text.toStdString();
     EXPECT_TRUE(w.sim.waitForLine("calibration is now -3"));
     EXPECT_TRUE(w.sim.waitForLine("clock is now"));
 
@@ -32,7 +32,7 @@ TEST(WritesOverUdp, LimitsAndClockAreReadBack) {
     f.cbDolapIsiDusuk->clear();
     f.cbTarih->clear();
     f.btnBilgileriAl->click();
-    EXPECT_TRUE(w.dialogs.stops.isEmpty()) << w.dialogs.stops.join('|').toStdString();
+    EXPECT_TRUE(w.dialogs.stops.empty()) << w.dialogs.stopTexts().join('|').toStdString();
     EXPECT_EQ(f.cbDolapIsiYuksek->text(), "30");
     EXPECT_EQ(f.cbDolapIsiDusuk->text(), "-10");
     // The device's clock now runs with the PC's.
@@ -47,12 +47,13 @@ TEST(WritesOverUdp, AppliedAddressesAreReadBack) {
     f.yeniVarsayilanAg->setText("10.1.2.3");
     f.yeniDNS->setText("10.1.2.4");
     f.btnCihazaUygula->click();
-    ASSERT_TRUE(w.dialogs.stops.isEmpty()) << w.dialogs.stops.join('|').toStdString();
-    EXPECT_EQ(w.dialogs.informations, QStringList{"Cihazın Enerjisini Kapatıp Tekrar Açınız."});
+    ASSERT_TRUE(w.dialogs.stops.empty()) << w.dialogs.stopTexts().join('|').toStdString();
+    EXPECT_EQ(w.dialogs.informationTexts(),
+              QStringList{"Cihazın Enerjisini Kapatıp Tekrar Açınız."});
     EXPECT_TRUE(w.sim.waitForLine("CI address is now 192.168.1.201"));
 
     f.btnBilgileriAl->click();
-    EXPECT_TRUE(w.dialogs.stops.isEmpty()) << w.dialogs.stops.join('|').toStdString();
+    EXPECT_TRUE(w.dialogs.stops.empty()) << w.dialogs.stopTexts().join('|').toStdString();
     EXPECT_EQ(f.cIPMask->text(), "255.255.0.0");
     EXPECT_EQ(f.CGateway->text(), "10.1.2.3");
     EXPECT_EQ(f.cDNS->text(), "10.1.2.4");

@@ -1,4 +1,4 @@
-#include "net/raw_ping.h"
+#include "net/EchoProbe.h"
 
 #include "net/HostResolution.h"
 #include "net/SocketAddress.h"
@@ -28,18 +28,6 @@ constexpr int kReplyBufferBytes = 128;
 
 } // namespace
 
-std::array<std::uint8_t, 4> ResolveHostAddress(const std::string& name) {
-    const SocketLayer layer;
-    if (!layer.started()) {
-        return {};
-    }
-    try {
-        return LookUpHostName(name).value_or(Ipv4Bytes{});
-    } catch (...) {
-        return {}; // the caller is told nothing, whatever went wrong
-    }
-}
-
 #ifdef _WIN32
 
 bool PingHost(const std::string& text) {
@@ -47,7 +35,7 @@ bool PingHost(const std::string& text) {
     if (echo == INVALID_HANDLE_VALUE) {
         return false;
     }
-    const Ipv4Bytes address = ResolveHostAddress(text);
+    const Ipv4Bytes address = LookUpHostName(text).value_or(Ipv4Bytes{});
     const IPAddr destination = SocketAddress(address).sin_addr.s_addr;
     unsigned char replies[kReplyBufferBytes + sizeof(ICMP_ECHO_REPLY)] = {};
     const DWORD count = IcmpSendEcho(echo, destination, nullptr, 0, nullptr, replies,
@@ -169,7 +157,7 @@ bool PingHost(const std::string& text) {
     if (echo.kind() == EchoSocketKind::None) {
         return false;
     }
-    const Ipv4Bytes address = ResolveHostAddress(text);
+    const Ipv4Bytes address = LookUpHostName(text).value_or(Ipv4Bytes{});
 
     const Deadline deadline = DeadlineIn(kEchoTimeoutMs);
     const auto id = static_cast<std::uint16_t>(::getpid());

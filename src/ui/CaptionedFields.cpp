@@ -1,4 +1,4 @@
-#include "widgets.h"
+#include "ui/CaptionedFields.h"
 
 #include <QEvent>
 #include <QLocale>
