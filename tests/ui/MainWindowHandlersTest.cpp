@@ -54,6 +54,8 @@ const LimitPress kLimitPresses[] = {
     // Both boxes are converted before either goes out.
     {"pressure, empty low box", "btnBasinc", "cbBasincYuksek", "1050", "cbBasincDusuk", "", "",
      test::ConvertMessage("") + "."},
+    {"pressure pair", "btnBasinc", "cbBasincYuksek", "1050", "cbBasincDusuk", "950",
+     "CPHS1050F CPLS950F", ""},
     {"near pair", "btnYakinIsi", "cbYakinIsiYuksek", "45", "cbYakinIsiDusuk", "-5",
      "CNHS45F CNLS5FN", ""},
     {"ambient pair, hexadecimal high", "btnOrtamIsi", "cbOrtamIsiY", "$1F", "cbOrtamIsiD", "007",
