@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -143,7 +144,11 @@ TCaptionedEdit* AddField(TfrmMain& form, QWidget* parent, const FieldSpec& field
 }
 
 QIcon Picture(const char* path) {
-    // Without the SVG icon engine the icon is null and the button shows its text.
+    // Every picture is an SVG; where Qt cannot read one (a Qt built without Svg) the
+    // icon is null and the button shows its text.
+    if (!QImageReader::supportedImageFormats().contains("svg")) {
+        return {};
+    }
     return QIcon(QString::fromLatin1(path));
 }
 
@@ -177,7 +182,9 @@ QToolButton* SpeedButton(QWidget* parent, const char* name, const char* text, co
     } else {
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         if (button->icon().isNull()) {
-            button->setArrowType(Qt::RightArrow); // still a recognisable button
+            // A text arrow: some styles draw no arrow of their own on a flat button.
+            button->setText(QStringLiteral("\u00BB"));
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         }
     }
     return button;
