@@ -4,6 +4,7 @@
 #include "link/Protocol.h"
 #include "ui/Accessibility.h"
 #include "ui/Main.h"
+#include "ui/Pictures.h"
 
 #include <QBoxLayout>
 #include <QFont>
@@ -11,7 +12,6 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -23,12 +23,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <iterator>
-
-// Resources compiled into a static library are registered by hand; the macro only
-// works outside a namespace.
-static void RegisterIconResources() {
-    Q_INIT_RESOURCE(kelvra);
-}
 
 namespace kelvra {
 
@@ -52,10 +46,10 @@ constexpr int kCaptionGap = 3;
 constexpr int kArrowSize = 21;
 constexpr int kArrowIcon = 16;
 
-const char* const kArrowIconPath = ":/icons/arrow-down-right.svg";
+const char* const kArrowPicture = "arrow-down-right";
 // An arrow button's name and tool-tip: what it sends, in the accusative.
 const char* const kSendPattern = "%1 cihaza gönder";
-const char* const kLogoPath = ":/icons/logo.svg";
+const char* const kLogoPicture = "logo";
 
 // The window's fonts are Windows fonts. Elsewhere Qt takes the first installed
 // look-alike, the narrow ones first; without any of them it falls back to the
@@ -143,29 +137,6 @@ TCaptionedEdit* AddField(TfrmMain& form, QWidget* parent, const FieldSpec& field
     return box;
 }
 
-QIcon Picture(const char* path) {
-    // Every picture is an SVG; where Qt cannot read one (a Qt built without Svg) the
-    // icon is null and the button shows its text.
-    if (!QImageReader::supportedImageFormats().contains("svg")) {
-        return {};
-    }
-    return QIcon(QString::fromLatin1(path));
-}
-
-// The square mark at the logo's left end, at the usual icon sizes.
-QIcon ProgramIcon() {
-    const QIcon logo = Picture(kLogoPath);
-    QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
-        // As high as the icon, so the mark comes out side x side.
-        const QPixmap strip = logo.pixmap(QSize(side * kLogoWidth, side), 1.0);
-        if (!strip.isNull()) {
-            icon.addPixmap(strip.copy(0, 0, side, side));
-        }
-    }
-    return icon;
-}
-
 QToolButton* SpeedButton(QWidget* parent, const char* name, const char* text, const char* icon,
                          int iconSize) {
     auto* button = new QToolButton(parent);
@@ -192,7 +163,7 @@ QToolButton* SpeedButton(QWidget* parent, const char* name, const char* text, co
 
 QToolButton* ArrowButton(QWidget* parent, const char* name, const QWidget* besideBox,
                          const char* sends) {
-    QToolButton* button = SpeedButton(parent, name, nullptr, kArrowIconPath, kArrowIcon);
+    QToolButton* button = SpeedButton(parent, name, nullptr, kArrowPicture, kArrowIcon);
     const QString says = QString::fromUtf8(kSendPattern).arg(QString::fromUtf8(sends));
     button->setAccessibleName(says);
     button->setToolTip(says);
@@ -260,7 +231,7 @@ struct RowGrid {
 } // namespace
 
 void TfrmMain::buildWindow() {
-    RegisterIconResources();
+    RegisterPictureResources();
     RegisterFontSubstitutes();
     setWindowIcon(ProgramIcon());
     auto* layout = Stack(this);
@@ -324,7 +295,7 @@ void TfrmMain::buildHeader() {
     cxImage1->setAlignment(Qt::AlignCenter);
     cxImage1->setAutoFillBackground(false);
     cxImage1->setCursor(Qt::PointingHandCursor);
-    const QIcon logo = Picture(kLogoPath);
+    const QIcon logo = Picture(kLogoPicture);
     if (logo.isNull()) {
         cxImage1->setText(QStringLiteral("ZOLT"));
     } else {
@@ -338,12 +309,12 @@ void TfrmMain::buildHeader() {
 void TfrmMain::buildBottomBar() {
     Panel2 = Fixed(Panel(this, "Panel2", QFrame::StyledPanel), 0, kBottomBarHeight);
     // Fixed places: the buttons keep them when the window is resized.
-    btnBaglan = SpeedButton(Panel2, "btnBaglan", "Bağlan", ":/icons/connect.svg", 32);
+    btnBaglan = SpeedButton(Panel2, "btnBaglan", "Bağlan", "connect", 32);
     btnBaglan->setGeometry(4, 3, 100, 40);
     btnBilgileriAl =
-        SpeedButton(Panel2, "btnBilgileriAl", "Bilgileri Al", ":/icons/arrow-down-right.svg", 16);
+        SpeedButton(Panel2, "btnBilgileriAl", "Bilgileri Al", kArrowPicture, 16);
     btnBilgileriAl->setGeometry(106, 3, 104, 40);
-    btnKapat = PushButton(Panel2, "btnKapat", "Kapat", ":/icons/exit.svg", 24);
+    btnKapat = PushButton(Panel2, "btnKapat", "Kapat", "exit", 24);
     btnKapat->setGeometry(kCloseButtonLeft, 6, 100, 34);
 }
 
@@ -416,7 +387,7 @@ QWidget* TfrmMain::buildLeftColumn() {
         this->*writeButtons[i] = arrow;
     }
     btnCihazaUygula =
-        PushButton(gbCihazaYazilacak, "btnCihazaUygula", "Cihaza Uygula", ":/icons/apply.svg", 32);
+        PushButton(gbCihazaYazilacak, "btnCihazaUygula", "Cihaza Uygula", "apply", 32);
     // Wide enough for its text in a wide look-alike font too, and still inside the group.
     btnCihazaUygula->setGeometry(wideBoxLeft, toWrite.row(4) + 1, 120, 38);
 
@@ -572,7 +543,7 @@ QWidget* TfrmMain::buildLogColumn() {
     // Tab leaves the log for the next field rather than typing a tab into it.
     mmo->setTabChangesFocus(true);
 
-    btnTemizle = PushButton(gbcihazdangelen, "btnTemizle", "Temizle", ":/icons/clear-log.svg", 48);
+    btnTemizle = PushButton(gbcihazdangelen, "btnTemizle", "Temizle", "clear-log", 48);
     btnTemizle->setFixedSize(120, 58);
 
     pnlUzak = Fixed(Panel(gbcihazdangelen, "pnlUzak"), 55, 37);

@@ -1,11 +1,13 @@
 #include "support/FakeDevice.h"
 #include "ui/UiSuites.h"
 #include "ui/WindowRig.h"
+#include "ui/Pictures.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -227,6 +229,28 @@ private slots:
         QCOMPARE(w.windowIcon().pixmap(32).deviceIndependentSize().toSize(), QSize(32, 32));
         QCOMPARE(w.pc->count(), 1);
         QCOMPARE(w.pc->tabText(0), QStringLiteral("6"));
+    }
+
+    // Where Qt reads no SVG (the Windows build's) the pictures are the build's PNG
+    // renditions: each button's picture at its size, 1x and 2x, the logo in its
+    // room and the program icon's square.
+    void renditionsForAQtWithoutSvg() {
+        QStringList faults;
+        const QStringList svgs = QDir(QStringLiteral(":/icons")).entryList({"*.svg"});
+        for (const QAbstractButton* button : rig_->window.findChildren<QAbstractButton*>()) {
+            const QSize size = button->iconSize();
+            for (const QString& svg : svgs) {
+                const QIcon icon = RenditionPicture(qPrintable(svg.chopped(4)));
+                const QPixmap twice = icon.pixmap(size, 2.0);
+                if (svg != QStringLiteral("logo.svg") &&
+                    (icon.pixmap(size, 1.0).size() != size || twice.size() != size * 2)) {
+                    faults << svg + QStringLiteral(" for ") + button->objectName();
+                }
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", "))));
+        QCOMPARE(RenditionPicture("logo").pixmap(QSize(117, 28), 2.0).width(), 234);
+        QCOMPARE(RenditionPicture("mark").pixmap(QSize(32, 32), 1.0).size(), QSize(32, 32));
     }
 
     // At any size the bars and the page fill the window, the four columns fill the

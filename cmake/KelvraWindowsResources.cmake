@@ -1,0 +1,41 @@
+# The Windows resource every program carries, so that Explorer and the taskbar
+# show its icon and the file's properties its version: the mark as an .ico
+# (icoutils' icotool) and a VERSIONINFO block with the project's version.
+if(NOT WIN32)
+    function(kelvra_windows_resources)
+    endfunction()
+    return()
+endif()
+
+enable_language(RC)
+find_program(KELVRA_ICOTOOL icotool)
+set(KELVRA_PROGRAM_ICO)
+if(KELVRA_RSVG_CONVERT AND KELVRA_ICOTOOL)
+    set(dir ${PROJECT_BINARY_DIR}/program-icon)
+    file(MAKE_DIRECTORY ${dir})
+    kelvra_render_marks(${dir} kelvra_marks)
+    set(KELVRA_PROGRAM_ICO ${dir}/kelvrawizard.ico)
+    add_custom_command(OUTPUT ${KELVRA_PROGRAM_ICO}
+                       COMMAND ${KELVRA_ICOTOOL} -c -o ${KELVRA_PROGRAM_ICO} ${kelvra_marks}
+                       DEPENDS ${kelvra_marks} VERBATIM)
+    add_custom_target(kelvra_program_ico DEPENDS ${KELVRA_PROGRAM_ICO})
+else()
+    message(STATUS "rsvg-convert or icotool not found: the programs carry no icon")
+endif()
+
+# kelvra_windows_resources(TARGET DESCRIPTION)
+function(kelvra_windows_resources target description)
+    set(KELVRA_RC_NAME ${target})
+    set(KELVRA_RC_DESCRIPTION ${description})
+    set(KELVRA_RC_ICON)
+    if(KELVRA_PROGRAM_ICO)
+        set(KELVRA_RC_ICON "IDI_ICON1 ICON \"${KELVRA_PROGRAM_ICO}\"")
+    endif()
+    set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/program.rc.in ${rc} @ONLY)
+    target_sources(${target} PRIVATE ${rc})
+    if(KELVRA_PROGRAM_ICO)
+        add_dependencies(${target} kelvra_program_ico)
+        set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${KELVRA_PROGRAM_ICO})
+    endif()
+endfunction()
