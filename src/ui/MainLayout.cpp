@@ -5,10 +5,9 @@
 #include "ui/Accessibility.h"
 #include "ui/Main.h"
 #include "ui/Pictures.h"
+#include "ui/WindowFont.h"
 
 #include <QBoxLayout>
-#include <QFont>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -51,47 +50,12 @@ const char* const kArrowPicture = "arrow-down-right";
 const char* const kSendPattern = "%1 cihaza gönder";
 const char* const kLogoPicture = "logo";
 
-// The window's fonts are Windows fonts. Elsewhere Qt takes the first installed
-// look-alike, the narrow ones first; without any of them it falls back to the
-// system's sans serif, which may be wider (DejaVu Sans on a plain Debian).
-void RegisterFontSubstitutes() {
-    const QStringList lookAlikes = {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                                    QStringLiteral("Liberation Sans"),
-                                    QStringLiteral("Nimbus Sans"),
-                                    QStringLiteral("DejaVu Sans Condensed")};
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), lookAlikes);
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), lookAlikes);
-}
-
-// The designed text size, and the smallest a wide look-alike brings it down to.
-constexpr int kTextPixels = 11;
-constexpr int kSmallestTextPixels = 8;
-
-// The captions have the tightest fixed widths. The window takes the largest text
-// size up to the designed one at which every caption's text fits its width in the
-// font this system has, so no caption is clipped; buttons and group frames leave
-// more room than the captions do.
-int FittingTextPixels(const QList<TFieldCaption*>& captions) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setBold(true);
-    for (int pixels = kTextPixels; pixels > kSmallestTextPixels; --pixels) {
-        font.setPixelSize(pixels);
-        const QFontMetrics metrics(font);
-        if (std::all_of(captions.begin(), captions.end(), [&](const TFieldCaption* caption) {
-                return metrics.horizontalAdvance(caption->text()) <= caption->width();
-            })) {
-            return pixels;
-        }
-    }
-    return kSmallestTextPixels;
-}
-
 // The window's look in one place. Fonts live here too: under a style sheet Qt no
 // longer hands a window's font down to its children. Group frames are drawn the
 // same on every platform, the title on the frame line, which leaves the fixed
-// group heights room for their rows. %1 is the text size in pixels.
+// group heights room for their rows. %1 is the text size in pixels, %2 the family.
 const char* const kWindowStyle = R"(
-* { font-family: "MS Sans Serif"; font-size: %1px; }
+* { font-family: "%2"; font-size: %1px; }
 kelvra--TFieldCaption { font-weight: bold; }
 QPlainTextEdit#mmo { font-size: 9px; }
 QLabel#lblBaslik { font-family: "Tahoma"; font-size: 20px; color: #800000;
@@ -232,7 +196,6 @@ struct RowGrid {
 
 void TfrmMain::buildWindow() {
     RegisterPictureResources();
-    RegisterFontSubstitutes();
     setWindowIcon(ProgramIcon());
     auto* layout = Stack(this);
     buildHeader();
@@ -251,8 +214,9 @@ void TfrmMain::buildWindow() {
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
     // Once every caption exists: the text size follows from their texts and widths.
-    setStyleSheet(
-        QString::fromLatin1(kWindowStyle).arg(FittingTextPixels(findChildren<TFieldCaption*>())));
+    setStyleSheet(QString::fromLatin1(kWindowStyle)
+                      .arg(FittingTextPixels(findChildren<TFieldCaption*>()))
+                      .arg(WindowFontFamily()));
 
     NameRepeatedCaptions(*this);
 
