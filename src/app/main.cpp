@@ -8,21 +8,27 @@
 #include "net/SystemHostNetwork.h"
 #include "net/UdpEndpoint.h"
 #include "ui/ApplicationTitle.h"
+#include "ui/StartupTrace.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     // Qt wants argc and argv; the program reads nothing from them.
     QApplication application(argc, argv);
+    kelvra::TraceStartup("application made");
     // The application name, not the display name: Qt appends a display name to
     // every window caption, and the window's caption must stay exactly its own.
     QApplication::setApplicationName(QString::fromUtf8(kelvra::kApplicationTitle));
 
     kelvra::TfrmMain frmMain;
+    kelvra::TraceStartup("window built");
+    kelvra::FirstPaintTrace firstPaint;
+    frmMain.installEventFilter(&firstPaint);
 
     kelvra::net::UdpEndpoint endpoint;
     kelvra::net::SystemClock clock;
-    kelvra::net::SystemHostNetwork hostNetwork;
+    kelvra::net::SystemHostNetwork systemHostNetwork;
+    kelvra::TracedHostNetwork hostNetwork(systemHostNetwork);
     // The window paints and answers the desktop while the link waits on the device.
     kelvra::TFKelvraDM FKelvraDM(endpoint, clock, frmMain, hostNetwork, &frmMain);
     frmMain.attachDataModule(FKelvraDM);
