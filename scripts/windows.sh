@@ -32,3 +32,25 @@ qt_dll_path() {
     pthread=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
     echo "Z:$KELVRA_QT_MINGW/bin;Z:$runtime;Z:$pthread"
 }
+
+# Gives the prefix the font every Windows has and the window asks for, Tahoma:
+# wine's own copy of it (Debian's fonts-wine), installed as Windows installs a
+# font, since this wine does not offer its data fonts by itself.
+wine_prefix_fonts() {
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    mkdir -p "$fonts"
+    cp -u /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$fonts/"
+}
+
+# wine_with NAME=VALUE... PROGRAM.exe: runs the program under wine with those
+# variables in its Windows environment. This wine does not hand a variable whose
+# name begins with QT_ on from the Linux environment, so cmd sets them there.
+wine_with() {
+    local settings="" program
+    while [[ $1 == *=* ]]; do
+        settings+="set $1&& "
+        shift
+    done
+    program=$(realpath "$1")
+    "$wine" cmd /c "${settings}Z:${program//\//\\}"
+}

@@ -68,6 +68,8 @@ private slots:
     void anAnsweringDeviceFillsEveryBox() {
         Readout r(FakeDevice::answeringReadout());
         r.window.yeniCihazIP->setText("192.168.1.251");
+        // Narrower than the MAC in any font, so that its tool-tip must show it.
+        r.window.CMac->resize(40, r.window.CMac->height());
         r.press();
 
         QVERIFY(r.dialogs.stops.empty());
