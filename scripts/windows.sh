@@ -33,13 +33,17 @@ qt_dll_path() {
     echo "Z:$KELVRA_QT_MINGW/bin;Z:$runtime;Z:$pthread"
 }
 
-# Gives the prefix the font every Windows has and the window asks for, Tahoma:
-# wine's own copy of it (Debian's fonts-wine), installed as Windows installs a
-# font, since this wine does not offer its data fonts by itself.
-wine_prefix_fonts() {
-    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+# Gives the prefix what every Windows PC has and the window relies on: the font
+# it asks for, Tahoma (wine's own copy, Debian's fonts-wine, installed as Windows
+# installs a font, since this wine does not offer its data fonts by itself), and
+# ClearType text smoothing, on by default since Windows 7; without it wine draws
+# Tahoma's one-pixel stems too faint to see.
+wine_prefix_like_windows() {
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts" desktop='HKCU\Control Panel\Desktop'
     mkdir -p "$fonts"
     cp -u /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$fonts/"
+    "$wine" reg add "$desktop" /v FontSmoothing /t REG_SZ /d 2 /f >/dev/null
+    "$wine" reg add "$desktop" /v FontSmoothingType /t REG_DWORD /d 2 /f >/dev/null
 }
 
 # wine_with NAME=VALUE... PROGRAM.exe: runs the program under wine with those

@@ -2,6 +2,9 @@
 
 #include "net/SocketAddress.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #ifdef _WIN32
 // clang-format off
 #include <winsock2.h>
@@ -17,6 +20,11 @@
 #endif
 
 namespace kelvra::net {
+
+bool IsLearnedHardwareAddress(std::span<const unsigned char> hardwareAddress) {
+    return std::any_of(hardwareAddress.begin(), hardwareAddress.end(),
+                       [](unsigned char byte) { return byte != 0; });
+}
 
 #ifdef _WIN32
 
@@ -35,8 +43,10 @@ bool HasLearnedHardwareAddress(const Ipv4Bytes& address) {
     }
     for (DWORD i = 0; i < table->dwNumEntries; ++i) {
         const MIB_IPNETROW& row = table->table[i];
-        if (row.dwAddr == socketAddress.sin_addr.s_addr && row.dwPhysAddrLen > 0 &&
-            row.dwType != MIB_IPNET_TYPE_INVALID) {
+        const std::span<const unsigned char> hardwareAddress(
+            row.bPhysAddr, std::min<std::size_t>(row.dwPhysAddrLen, MAXLEN_PHYSADDR));
+        if (row.dwAddr == socketAddress.sin_addr.s_addr && row.dwType != MIB_IPNET_TYPE_INVALID &&
+            IsLearnedHardwareAddress(hardwareAddress)) {
             return true;
         }
     }

@@ -10,12 +10,21 @@ namespace {
 
 Q_LOGGING_CATEGORY(startupPhases, "kelvra.startup", QtInfoMsg)
 
-// Runs CALL between two traced lines named after PHASE.
+QString Shown(bool result) {
+    return result ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+QString Shown(const std::string& result) {
+    return QString::fromStdString(result);
+}
+
+// Runs CALL between two traced lines named after PHASE, the second with its result.
 template <class Call>
 auto Traced(const char* phase, Call call) {
     qCDebug(startupPhases, "%lld %s begins", QDateTime::currentMSecsSinceEpoch(), phase);
     auto result = call();
-    qCDebug(startupPhases, "%lld %s ends", QDateTime::currentMSecsSinceEpoch(), phase);
+    qCDebug(startupPhases, "%lld %s ends: %s", QDateTime::currentMSecsSinceEpoch(), phase,
+            qPrintable(Shown(result)));
     return result;
 }
 
