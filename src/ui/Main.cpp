@@ -1,8 +1,8 @@
 #include "ui/Main.h"
 
+#include "core/StopBoxText.h"
 #include "link/KelvraDM.h"
 #include "ui/ApplicationTitle.h"
-#include "ui/StopBoxText.h"
 #include "ui/WaitCursor.h"
 
 #include <QAbstractButton>
