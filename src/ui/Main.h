@@ -84,9 +84,6 @@ public:
     void btnDNSClick();
     void BTNServerIPClick();
 
-    // The PC's first IPv4 address, or one of the "ERROR_" texts.
-    std::string GetLocalIpText();
-
     // Header bar.
     QFrame* Panel1 = nullptr;
     QLabel* lblBaslik = nullptr;
