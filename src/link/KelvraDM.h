@@ -13,9 +13,9 @@
 
 namespace kelvra {
 
-// The data module: the link state towards one device and every device exchange and
-// operation on it. The window has one; kelvra-cli makes one for each device it
-// works on. It blocks the calling thread for the whole exchange; a listener, when
+// The data module: the link state towards one device, the exchanges with it and
+// the writes made of them (the readout, DeviceReadout.h, is built on it). The
+// window has one; kelvra-cli makes one for each device it works on. It blocks the calling thread for the whole exchange; a listener, when
 // given, gets its turns during the waits.
 class TFKelvraDM {
 public:
