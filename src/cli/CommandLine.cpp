@@ -20,13 +20,14 @@ struct CommandForm {
     std::string_view arguments; // as the usage names them
 };
 
-constexpr std::array<CommandForm, 9> kCommands{{
+constexpr std::array<CommandForm, 10> kCommands{{
     {"connect", CommandKind::Connect, 0, ""},
     {"read", CommandKind::Read, 0, ""},
     {"set-limit", CommandKind::SetLimit, 3, "QUANTITY HIGH LOW"},
     {"set-calibration", CommandKind::SetCalibration, 1, "VALUE"},
     {"set-clock", CommandKind::SetClock, 0, ""},
     {"set-address", CommandKind::SetAddress, 2, "KIND ADDRESS"},
+    {"apply", CommandKind::Apply, 0, ""},
     {"scan", CommandKind::Scan, 1, "NETWORK/PREFIX"},
     {"diff", CommandKind::Diff, 1, "FILE"},
     {"restore", CommandKind::Restore, 1, "FILE"},
@@ -88,6 +89,7 @@ Command MakeCommand(const std::string& name, const std::vector<std::string>& arg
     case CommandKind::Connect:
     case CommandKind::Read:
     case CommandKind::SetClock:
+    case CommandKind::Apply: // its addresses are options
         break;
     }
     return command;
@@ -111,6 +113,34 @@ bool IsOption(const std::string& argument, std::string_view name) {
                                 argument[name.size()] == '=');
 }
 
+// apply's options, one per address, in the order the addresses go out.
+constexpr std::array<std::string_view, kNetworkSettingKinds.size()> kApplyOptions{
+    "--address", "--mask", "--gateway", "--dns"};
+using ApplyValues = std::array<std::optional<std::string>, kApplyOptions.size()>;
+
+std::optional<std::size_t> ApplyOption(const std::string& argument) {
+    for (std::size_t at = 0; at < kApplyOptions.size(); ++at) {
+        if (IsOption(argument, kApplyOptions[at])) {
+            return at;
+        }
+    }
+    return std::nullopt;
+}
+
+// All four are needed, each checked as set-address checks its kind.
+NetworkSettings ApplySettings(const ApplyValues& values) {
+    NetworkSettings settings;
+    for (std::size_t at = 0; at < settings.size(); ++at) {
+        const AddressKind& kind = kNetworkSettingKinds[at];
+        if (!values[at]) {
+            throw UsageError("apply needs " + std::string(kApplyOptions[at]));
+        }
+        RequireAddress(*values[at], kind);
+        settings[at] = {*values[at], std::string(kind.prefix), std::string(kind.caption)};
+    }
+    return settings;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -126,9 +156,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     std::optional<std::string> port;
     bool withNetwork = false;
     bool withClock = false;
+    ApplyValues applyValues;
+    bool anyApplyValue = false;
     for (std::size_t at = 0; at < arguments.size(); ++at) {
         const std::string& argument = arguments[at];
-        if (IsOption(argument, "--port")) {
+        if (const auto address = ApplyOption(argument)) {
+            applyValues[*address] =
+                OptionValue(arguments, at, std::string(kApplyOptions[*address]));
+            anyApplyValue = true;
+        } else if (IsOption(argument, "--port")) {
             port = OptionValue(arguments, at, "--port");
             RequirePort(*port);
         } else if (argument == "--with-network") {
@@ -160,6 +196,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if ((withNetwork || withClock) && kind != CommandKind::Restore) {
         throw UsageError(std::string(withNetwork ? "--with-network" : "--with-clock") +
                          " is for restore only");
+    }
+    if (anyApplyValue && kind != CommandKind::Apply) {
+        throw UsageError("--address, --mask, --gateway and --dns are for apply only");
+    }
+    if (kind == CommandKind::Apply) {
+        line.command.network = ApplySettings(applyValues);
     }
     line.command.portText = port.value_or(line.command.portText);
     line.command.withNetwork = withNetwork;

@@ -3,6 +3,7 @@
 #include "cli/DeviceList.h"
 #include "cli/ScanRange.h"
 #include "cli/SettingsFile.h"
+#include "link/NetworkApply.h"
 #include "link/Operations.h"
 #include "link/Protocol.h"
 
@@ -18,23 +19,17 @@ enum class CommandKind {
     SetCalibration,
     SetClock,
     SetAddress,
+    Apply,
     Scan,
     Diff,
     Restore,
-};
-
-// One address with the prefix of its commands and the caption of its box.
-struct AddressSetting {
-    std::string value;
-    std::string prefix;
-    std::string caption;
-    bool operator==(const AddressSetting&) const = default;
 };
 
 struct Command {
     CommandKind kind = CommandKind::Connect;
     std::vector<LimitSetting> limits; // set-limit: high then low; set-calibration: one
     AddressSetting address;           // set-address
+    NetworkSettings network;          // apply
     ScanRange range;                  // scan
     std::string portText{protocol::kDefaultPortText}; // scan: asked of every host
     std::string settingsFile;                         // diff, restore

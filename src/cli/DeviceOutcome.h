@@ -26,8 +26,21 @@ struct DeviceOutcome {
     std::vector<std::pair<ReadoutField, std::string>> values;
     // diff and restore: the settings that differ from the file.
     std::vector<Difference> differences = {};
+    // apply: warnings for standard error, and whether the addresses went out, after
+    // which the device wants a power cycle.
+    std::vector<std::string> warnings = {};
+    bool addressesSent = false;
 };
 
 inline constexpr std::string_view kNotAnswering = "not answering";
+
+// Why a readout is not complete: no handshake, or the first read without a reply;
+// "" for a complete one.
+inline std::string ReadoutReason(const ReadoutResult& result) {
+    if (!result.handshakeAnswered) {
+        return std::string(kNotAnswering);
+    }
+    return result.unanswered.empty() ? std::string() : "no reply to " + result.unanswered;
+}
 
 } // namespace kelvra::cli

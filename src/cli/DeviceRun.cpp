@@ -1,5 +1,6 @@
 #include "cli/DeviceRun.h"
 
+#include "cli/ApplyRun.h"
 #include "cli/SiteRun.h"
 #include "link/DeviceReadout.h"
 #include "link/KelvraDM.h"
@@ -18,11 +19,7 @@ void Read(TFKelvraDM& dm, const DeviceTarget& device, DeviceOutcome& outcome) {
         },
         UnansweredHandshake::Stop);
     outcome.succeeded = result.complete();
-    if (!result.handshakeAnswered) {
-        outcome.reason = kNotAnswering;
-    } else if (!result.unanswered.empty()) {
-        outcome.reason = "no reply to " + result.unanswered;
-    }
+    outcome.reason = ReadoutReason(result);
 }
 
 // The link operation the window's button runs, and its verdict.
@@ -38,6 +35,7 @@ WriteOutcome Write(TFKelvraDM& dm, const Command& command) {
                                   command.address.caption, false);
     case CommandKind::Connect:
     case CommandKind::Read:
+    case CommandKind::Apply:
     case CommandKind::Scan:
     case CommandKind::Diff:
     case CommandKind::Restore:
@@ -58,6 +56,10 @@ void Run(TFKelvraDM& dm, const Command& command, const DeviceTarget& device,
     }
     if (command.kind == CommandKind::Restore) {
         RestoreDevice(dm, command, device, outcome);
+        return;
+    }
+    if (command.kind == CommandKind::Apply) {
+        ApplyToDevice(dm, command, outcome); // it connects after its warning
         return;
     }
     if (!dm.ConnectDevice(device.host, device.portText)) {

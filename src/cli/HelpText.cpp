@@ -15,6 +15,9 @@ Commands:
   set-calibration VALUE
   set-clock                    from this PC's clock
   set-address KIND ADDRESS     KIND: device | mask | gateway | dns | server
+  apply --address A --mask M --gateway G --dns D
+                               readdresses the device as the window's "Cihaza
+                               Uygula" does; all four are needed
   scan NETWORK/PREFIX          finds the data loggers of a network (prefix 22 to
                                30) and reads their identity; takes no devices
   diff FILE                    lists each setting of the devices that differs
@@ -31,6 +34,8 @@ Options:
   --port PORT           scan: the port asked on every host (10001 unless given)
   --with-network        restore: also mask, gateway and DNS
   --with-clock          restore: also the clock, from this PC's clock
+  --address, --mask, --gateway, --dns ADDRESS
+                        apply: the device's new address, mask, gateway and DNS
   -h, --help            this text
 
 Every device is worked on at the same time (up to 256 at once) over a link of its
@@ -63,6 +68,18 @@ setting differs from the file), 1 when any device failed or differs, and for sca
 0 when any data logger was found, 1 when none; 2 for a usage error (an unknown
 command, a bad value, a limit that is not an integer, an address that is not four
 parts of 0 to 255, a bad settings file); nothing is sent on a usage error.
+
+Apply:
+apply writes the device's new address, mask, gateway and DNS in this order, each
+octet by octet and committed only when all four octets were taken, each whatever
+became of the one before; every address goes to the device's present address. All
+four are checked first, as set-address checks them (the new address must not end
+in 0 or begin with 127). When the new address is outside this PC's network (the
+first three parts of the PC's address towards the device, which the system's
+routing gives without sending anything) a warning goes to standard error; it
+does not stop the run. A device is "ok" only when it took all four addresses; the
+reason names each one it did not take. Once the addresses went out to any device,
+standard error ends with the window's request to switch the devices off and on.
 
 Scan:
 scan sends the handshake once to every host address of the network (not the

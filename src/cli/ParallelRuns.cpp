@@ -6,6 +6,7 @@
 #include "cli/ScriptConsole.h"
 #include "cli/SiteRun.h"
 #include "link/KelvraDM.h"
+#include "link/NetworkApply.h"
 #include "net/SystemClock.h"
 #include "net/UdpEndpoint.h"
 
@@ -23,7 +24,8 @@ namespace {
 // One device's own ports and link state, its log lines handed to logLine.
 struct OwnLink {
     OwnLink(const DeviceTarget& device, ScriptConsole::LineWriter logLine)
-        : console(device, std::move(logLine)), dm(endpoint, clock, console, network) {}
+        : network(device), console(device, std::move(logLine)),
+          dm(endpoint, clock, console, network) {}
 
     net::UdpEndpoint endpoint;
     net::SystemClock clock;
@@ -76,6 +78,7 @@ void RunAtOnce(std::size_t count, std::size_t maxThreads,
 bool RunOnAllDevices(const std::vector<DeviceTarget>& devices, const Command& command, bool json,
                      SerialOutput& output) {
     std::atomic<bool> allSucceeded{true};
+    std::atomic<bool> anyAddressesSent{false};
     const bool tagged = devices.size() > 1;
     RunAtOnce(devices.size(), kMaxParallelDevices, [&](std::size_t at) {
         const DeviceTarget& device = devices[at];
@@ -84,8 +87,18 @@ bool RunOnAllDevices(const std::vector<DeviceTarget>& devices, const Command& co
         if (!outcome.succeeded) {
             allSucceeded = false;
         }
+        for (const std::string& warning : outcome.warnings) {
+            output.log("kelvra-cli: " + device.label() + ": " + warning);
+        }
+        if (outcome.addressesSent) {
+            anyAddressesSent = true;
+        }
         output.result(json ? FormatJson(outcome) : FormatLine(outcome));
     });
+    // The window's closing request, once for all the devices readdressed.
+    if (anyAddressesSent) {
+        output.log("kelvra-cli: " + std::string(kPowerCycleText));
+    }
     return allSucceeded;
 }
 

@@ -18,10 +18,7 @@ std::string ReadInto(TFKelvraDM& dm, const DeviceTarget& device, Values& values)
         dm, device.host, device.portText,
         [&values](ReadoutField field, const std::string& value) { values[field] = value; },
         UnansweredHandshake::Stop);
-    if (!result.handshakeAnswered) {
-        return std::string(kNotAnswering);
-    }
-    return result.unanswered.empty() ? std::string() : "no reply to " + result.unanswered;
+    return ReadoutReason(result);
 }
 
 std::vector<Difference> Differences(const std::vector<ReadoutField>& fields,
@@ -112,9 +109,7 @@ std::optional<DeviceOutcome> ScanHost(TFKelvraDM& dm, const DeviceTarget& device
             return std::nullopt;
         }
         outcome.succeeded = result.complete();
-        if (!result.unanswered.empty()) {
-            outcome.reason = "no reply to " + result.unanswered;
-        }
+        outcome.reason = ReadoutReason(result);
     } catch (const std::exception& error) {
         if (!dm.DeviceConnected()) {
             throw;

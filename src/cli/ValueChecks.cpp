@@ -25,10 +25,12 @@ void RequireAddress(const std::string& value, const AddressKind& kind) {
     } catch (const EAddressError&) {
         throw UsageError("'" + value + "' is not an address of four parts of 0 to 255");
     }
-    if (isDeviceAddress && LastOctetIsZero(value)) {
+    const DeviceAddressRefusal refusal =
+        isDeviceAddress ? RefuseAsDeviceAddress(value) : DeviceAddressRefusal::None;
+    if (refusal == DeviceAddressRefusal::LastOctetZero) {
         throw UsageError("'" + value + "' cannot be a device address: its last part is 0");
     }
-    if (isDeviceAddress && FirstOctetIs127(value)) {
+    if (refusal == DeviceAddressRefusal::Loopback) {
         throw UsageError("'" + value + "' cannot be a device address: it begins with 127");
     }
 }

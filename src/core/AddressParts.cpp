@@ -95,6 +95,13 @@ bool FirstOctetIs127(std::string_view value) {
     return parts && !parts->empty() && PartValue(parts->front()) == 127;
 }
 
+DeviceAddressRefusal RefuseAsDeviceAddress(std::string_view value) {
+    if (LastOctetIsZero(value)) {
+        return DeviceAddressRefusal::LastOctetZero;
+    }
+    return FirstOctetIs127(value) ? DeviceAddressRefusal::Loopback : DeviceAddressRefusal::None;
+}
+
 bool SameAddressGroup(const FieldList& pcParts, const FieldList& deviceParts) {
     for (std::size_t i = 0; i < kGroupParts; ++i) {
         const auto position = static_cast<long long>(i);

@@ -31,6 +31,13 @@ bool LastOctetIsZero(std::string_view value);
 // first part reads as 127 by the integer text rule ("0127.0.0.1").
 bool FirstOctetIs127(std::string_view value);
 
+// Why a device must not be given an address: it would no longer answer there.
+enum class DeviceAddressRefusal { None, LastOctetZero, Loopback };
+
+// The rule that refuses value as a device's new address, the last octet tried
+// first; None when neither does. The window and the command line both go by it.
+DeviceAddressRefusal RefuseAsDeviceAddress(std::string_view value);
+
 // Whether the first three parts of the two lists are the same texts, position by
 // position, the PC's part read first. Throws EStringListError for the first part
 // either list lacks, up to the first pair that differs.

@@ -7,8 +7,6 @@ namespace kelvra {
 
 namespace {
 
-// Unlike the clock's result, the address's success text ends in a blank.
-constexpr std::string_view kAddressSetText = " olarak set edildi. ";
 // The commit's log line names no address.
 constexpr std::string_view kCommitCaption = " ";
 
@@ -19,6 +17,9 @@ WriteOutcome TFKelvraDM::SetAddressValue(const std::string& value, const std::st
     // Refused before the split, so a bad address leaves the link state as it was.
     ProgrammableAddressParts(value, caption);
     SplitFields(protocol::kDottedDelimiter, value, fieldList_);
+    // The split has zeroed the tally already; the commit below counts on exactly
+    // that, so it is said here rather than left to the split.
+    StartTally();
 
     for (std::size_t n = 1; n <= kAddressPartCount; ++n) {
         const std::string part = fieldList_[static_cast<long long>(n - 1)];
@@ -30,10 +31,7 @@ WriteOutcome TFKelvraDM::SetAddressValue(const std::string& value, const std::st
         SetDeviceValue(prefix + std::string(protocol::kCommitMark), "",
                        std::string(kCommitCaption));
     }
-    WriteOutcome outcome;
-    outcome.set = ContainsOK(lastResponse_) && setTally_ > 0;
-    outcome.text = outcome.set ? caption + " " + value + std::string(kAddressSetText)
-                               : caption + std::string(kSetFailedText);
+    const WriteOutcome outcome = JudgeBatch(caption, value, kAddressSetText);
     if (showResult) {
         console_.showInformation(outcome.text);
     }

@@ -6,8 +6,10 @@
 namespace kelvra {
 
 // The result box of a batch of confirmed settings: caption, " ", value and the
-// success text, or caption and the failure text.
+// success text, or caption and the failure text. Unlike the clock's success text,
+// an address's ends in a blank.
 inline constexpr std::string_view kSetDoneText = " olarak set edildi.";
+inline constexpr std::string_view kAddressSetText = " olarak set edildi. ";
 inline constexpr std::string_view kSetFailedText = " Set Edilemedi!";
 
 // A reply accepts when the capital letters O and K stand next to each other.

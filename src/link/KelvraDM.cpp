@@ -145,13 +145,25 @@ void TFKelvraDM::SetDeviceValue(const std::string& command, const std::string& v
 }
 
 WriteOutcome TFKelvraDM::ShowSetResult(const std::string& caption, const std::string& value) {
+    const WriteOutcome outcome = JudgeBatch(caption, value, kSetDoneText);
+    console_.showInformation(outcome.text);
+    StartTally();
+    return outcome;
+}
+
+WriteOutcome TFKelvraDM::JudgeBatch(const std::string& caption, const std::string& value,
+                                    std::string_view doneText) const {
+    // One refusal outweighs up to ten acceptances, so a batch of up to ten passes
+    // only when every setting of it was taken.
     WriteOutcome outcome;
     outcome.set = ContainsOK(lastResponse_) && setTally_ > 0;
-    outcome.text = outcome.set ? caption + " " + value + std::string(kSetDoneText)
+    outcome.text = outcome.set ? caption + " " + value + std::string(doneText)
                                : caption + std::string(kSetFailedText);
-    console_.showInformation(outcome.text);
-    setTally_ = 0;
     return outcome;
+}
+
+void TFKelvraDM::StartTally() {
+    setTally_ = 0;
 }
 
 void TFKelvraDM::SplitFields(char delimiter, std::string_view text, FieldList& list) {
@@ -159,7 +171,7 @@ void TFKelvraDM::SplitFields(char delimiter, std::string_view text, FieldList& l
     if (!items) {
         return;
     }
-    setTally_ = 0;
+    StartTally();
     list.assign(std::move(*items));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/FieldSplitting.h"
+#include "link/NetworkApply.h"
 #include "link/Operations.h"
 #include "link/Ports.h"
 #include "link/WaitSlicer.h"
@@ -12,9 +13,10 @@
 
 namespace kelvra {
 
-// The data module: the one device link of the program and every device exchange
-// that is not a click handler. It blocks the calling thread for the whole exchange;
-// a listener, when given, gets its turns during the waits.
+// The data module: the link state towards one device, the exchanges with it and
+// the writes made of them (the readout, DeviceReadout.h, is built on it). The
+// window has one; kelvra-cli makes one for each device it works on. It blocks the calling thread for the whole exchange; a listener, when
+// given, gets its turns during the waits.
 class TFKelvraDM {
 public:
     TFKelvraDM(DatagramEndpoint& endpoint, Clock& clock, OperatorConsole& console,
@@ -55,6 +57,11 @@ public:
     // The device clock from one reading of the PC clock, judged from a tally of 0;
     // one result box at the end.
     WriteOutcome SetDeviceClock();
+    // Readdresses the device (NetworkApply.cpp): every address checked, the group
+    // warning, the connect, the refusals of the new address, then the four
+    // addresses whatever became of the one before and the power-cycle request.
+    // Every box goes to the console as it comes; the outcome says what happened.
+    NetworkApplyOutcome ApplyNetworkSettings(const NetworkSettings& settings);
     // The PC's first IPv4 address, or one of the "ERROR_" texts.
     std::string GetLocalIpText();
 
@@ -91,6 +98,12 @@ public:
 
 private:
     void DataModuleCreate();
+    // The verdict of a batch of confirmed settings and its text, doneText after the
+    // value when set.
+    WriteOutcome JudgeBatch(const std::string& caption, const std::string& value,
+                            std::string_view doneText) const;
+    // Every batch counts from 0.
+    void StartTally();
     void Send(const std::string& text);
     std::string Receive();
     void Pause(int ms);

@@ -97,7 +97,50 @@ InterfaceWalk FirstInterfaceAddress() {
 
 #endif
 
+#ifdef _WIN32
+using SocketLength = int;
+#else
+using SocketLength = socklen_t;
+#endif
+
+// The source address of a UDP socket connected to target.
+std::optional<Ipv4Bytes> SourceAddressToward(const Ipv4Bytes& target, std::uint16_t port) {
+    const auto handle = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+    const auto socket = static_cast<NativeSocket>(handle);
+    if (socket == kNoSocket) {
+        return std::nullopt;
+    }
+    const sockaddr_in to = SocketAddress(target, port);
+    sockaddr_in from{};
+    SocketLength length = sizeof(from);
+    std::optional<Ipv4Bytes> address;
+    if (::connect(handle, reinterpret_cast<const sockaddr*>(&to), sizeof(to)) == 0 &&
+        ::getsockname(handle, reinterpret_cast<sockaddr*>(&from), &length) == 0) {
+        address = AddressBytes(reinterpret_cast<const sockaddr*>(&from));
+    }
+    CloseSocket(socket);
+    return address;
+}
+
 } // namespace
+
+LocalAddress LocalAddressToward(const std::string& host, std::uint16_t port) {
+    const SocketLayer layer;
+    if (!layer.started()) {
+        return {std::nullopt, HostNetwork::kErrorWinsock};
+    }
+    std::optional<Ipv4Bytes> address;
+    try {
+        // The host as the endpoint reads it, so the address is the link's own.
+        address = SourceAddressToward(ResolveEndpointHost(host), port);
+    } catch (const ESocketError&) {
+        // not found: no address either
+    }
+    if (!address || *address == Ipv4Bytes{}) {
+        return {std::nullopt, HostNetwork::kErrorGethost};
+    }
+    return {address, {}};
+}
 
 LocalAddress FindLocalAddress() {
     const SocketLayer layer;

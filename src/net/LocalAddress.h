@@ -3,7 +3,9 @@
 #include "core/Ipv4Address.h"
 #include "link/Ports.h"
 
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kelvra::net {
@@ -20,5 +22,10 @@ struct LocalAddress {
 // probe 127.x.x.251 and downwards, which all answer. Without an address the
 // token is HostNetwork::kErrorGethost.
 LocalAddress FindLocalAddress();
+
+// The PC's address on the way to host: the source address the system would give a
+// datagram to host:port. Connecting a UDP socket only asks the routing table; no
+// datagram goes out. Without an address the token is HostNetwork::kErrorGethost.
+LocalAddress LocalAddressToward(const std::string& host, std::uint16_t port);
 
 } // namespace kelvra::net

@@ -1,14 +1,13 @@
 #include "ui/Main.h"
 
+#include "core/StopBoxText.h"
 #include "link/KelvraDM.h"
 #include "ui/ApplicationTitle.h"
-#include "ui/StopBoxText.h"
 #include "ui/WaitCursor.h"
 
 #include <QAbstractButton>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTextCursor>
@@ -106,7 +105,7 @@ void TfrmMain::bindClick(QAbstractButton* button, void (TfrmMain::*handler)(), H
 }
 
 void TfrmMain::runGuarded(const std::function<void()>& handler, HandlerKind kind) {
-    if (deferDuringOperation(handler, kind)) {
+    if (gate_.defer(kind, [this, handler, kind] { runGuarded(handler, kind); })) {
         return;
     }
     const bool operation = kind == HandlerKind::Device;
@@ -114,10 +113,10 @@ void TfrmMain::runGuarded(const std::function<void()>& handler, HandlerKind kind
     try {
         // Both restored before the stop box opens, also when the handler throws.
         std::optional<WaitCursor> waitCursor;
-        std::optional<QScopedValueRollback<bool>> running;
+        std::optional<OperationGate::Operation> running;
         if (operation) {
             waitCursor.emplace();
-            running.emplace(operationRunning_, true);
+            running.emplace(gate_);
         }
         handler();
     } catch (const std::exception& error) {
@@ -131,7 +130,7 @@ void TfrmMain::runGuarded(const std::function<void()>& handler, HandlerKind kind
     }
     // After the stop box, which a blocked window would have shown first as well.
     if (operation) {
-        catchUpAfterOperation();
+        gate_.catchUp();
     }
 }
 

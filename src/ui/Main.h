@@ -3,13 +3,14 @@
 #include "link/Ports.h"
 #include "ui/CaptionedFields.h"
 #include "ui/Dialogs.h"
+#include "ui/OperationGate.h"
 
 #include <QWidget>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <utility>
 
 class QAbstractButton;
 class QFrame;
@@ -83,9 +84,6 @@ public:
     void btnVarsayilanAgClick();
     void btnDNSClick();
     void BTNServerIPClick();
-
-    // The PC's first IPv4 address, or one of the "ERROR_" texts.
-    std::string GetLocalIpText();
 
     // Header bar.
     QFrame* Panel1 = nullptr;
@@ -182,11 +180,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Whether a handler talks to the device, and so blocks the window for a while;
-    // the clock tick apart, because the ticks due during an operation's waits make
-    // one tick after it rather than each waiting its turn.
-    enum class HandlerKind { Window, Device, Clock };
-
     void setUp();
     void buildWindow();
     void buildHeader();
@@ -207,26 +200,19 @@ private:
     void wireBehaviours();
     void SuggestFreeAddress();
 
-    // The one guard every handler runs in: an escaping error ends the handler and
-    // is shown in the stop box; a device handler shows the wait cursor meanwhile.
+    // The one guard every handler runs in: a handler the gate keeps for later runs
+    // then; an escaping error ends the handler and is shown in the stop box; a
+    // device handler is an operation and shows the wait cursor meanwhile.
     void runGuarded(const std::function<void()>& handler, HandlerKind kind);
-    // True when the handler must wait for the running operation to end; it is then
-    // kept (a clock tick only noted) for catchUpAfterOperation().
-    bool deferDuringOperation(const std::function<void()>& handler, HandlerKind kind);
-    // Posts what came in during the operation: the kept handlers, one clock tick
-    // and a close request.
-    void catchUpAfterOperation();
 
     std::unique_ptr<Dialogs> ownDialogs_;
     Dialogs& dialogs_;
     TFKelvraDM* dataModule_ = nullptr;
 
-    // While a device handler runs, and while one of its waits gives the window a turn.
-    bool operationRunning_ = false;
-    bool insideWait_ = false;
-    std::vector<std::function<void()>> deferredHandlers_;
-    bool tickMissed_ = false;
-    bool closeRequested_ = false;
+    // What waits for the running operation is posted to the event loop after it.
+    OperationGate gate_{[this](OperationGate::Action action) {
+        QMetaObject::invokeMethod(this, std::move(action), Qt::QueuedConnection);
+    }};
 
     bool shownOnce_ = false;
 };

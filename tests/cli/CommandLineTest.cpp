@@ -161,7 +161,7 @@ const Refused kRefused[] = {
     {{"unknown command"},
      {"--device", "h", "reboot"},
      "unknown command 'reboot' (connect, read, set-limit, set-calibration, set-clock, "
-     "set-address, scan, diff, restore)"},
+     "set-address, apply, scan, diff, restore)"},
     {{"unknown option"},
      {"--device", "h", "--verbose", "read"},
      "unknown option --verbose (see --help)"},

@@ -129,6 +129,26 @@ TEST_F(CliOverUdp, ClockAndAddressGoThroughConfirmedSettings) {
     EXPECT_TRUE(Has(LineOf(read, answeringDevice()), " server=10.1.2.3 ")) << read.out;
 }
 
+// The window's readdressing on a logger that takes it all and one that refuses the
+// DNS: loopback is not 192.168.1.x, so each gets the warning, and both one request.
+TEST_F(CliOverUdp, ApplyNamesTheAddressesADeviceDidNotTake) {
+    const SimProcess refusingDns({"--refuse", "CD"}, "127.0.0.6");
+    const std::string refusedDevice = Device("127.0.0.6", refusingDns);
+    const ProgramRun run = Cli({"--device", answeringDevice(), "--device", refusedDevice, "apply",
+                                "--address", "192.168.1.50", "--mask", "255.255.0.0", "--gateway",
+                                "192.168.1.254", "--dns", "8.8.8.8"});
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_EQ(LineOf(run, answeringDevice()), answeringDevice() + " ok");
+    EXPECT_EQ(LineOf(run, refusedDevice), refusedDevice + " failed DNS Set Edilemedi!");
+    EXPECT_TRUE(answering.waitForLine("CD address is now 8.8.8.8"));
+    EXPECT_TRUE(Has(run.err, "kelvra-cli: " + refusedDevice +
+                                 ": Cihaza Verilen IP Adresi grubu ile bilgisayar ip adres "
+                                 "grubu farklı.\n"));
+    const std::string request = "kelvra-cli: Cihazın Enerjisini Kapatıp Tekrar Açınız.\n";
+    EXPECT_EQ(run.err.find(request), run.err.size() - request.size()) << run.err;
+    EXPECT_EQ(run.err.find(request), run.err.rfind(request));
+}
+
 struct Usage : test::NamedRow {
     Words arguments; // the answering device is added in front
     const char* message;
@@ -142,6 +162,9 @@ const Usage kUsages[] = {
     {{"short address"},
      {"set-address", "gateway", "10.0.0"},
      "'10.0.0' is not an address of four dotted parts"},
+    {{"apply without its DNS"},
+     {"apply", "--address", "192.168.1.50", "--mask", "255.255.255.0", "--gateway", "192.168.1.1"},
+     "apply needs --dns"},
     {{"missing device file"},
      {"--devices", "/nonexistent/devices.txt", "connect"},
      "cannot read the device file '/nonexistent/devices.txt'"},

@@ -4,7 +4,7 @@
 #include "e2e/support/PrivateNetwork.h"
 #include "e2e/support/SimProcess.h"
 #include "support/ErrorText.h"
-#include "support/LoopbackPeer.h"
+#include "support/net/LoopbackPeer.h"
 
 #include <gtest/gtest.h>
 #include <string>

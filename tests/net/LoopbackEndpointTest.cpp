@@ -3,7 +3,7 @@
 
 #include "core/Cp1254.h"
 #include "net/UdpEndpoint.h"
-#include "support/LoopbackPeer.h"
+#include "support/net/LoopbackPeer.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,6 +1,5 @@
 #include "support/ErrorText.h"
 #include "support/FakeDevice.h"
-#include "ui/StopBoxText.h"
 #include "ui/UiSuites.h"
 #include "ui/WaitCursor.h"
 #include "ui/WindowRig.h"
@@ -267,28 +266,6 @@ private slots:
         }
         QCOMPARE(whileOpen, Qt::ArrowCursor);
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    }
-
-    // A "." is added when the last byte sorts after '.' (0x2E).
-    void stopBoxText_data() {
-        QTest::addColumn<QByteArray>("message");
-        QTest::addColumn<QByteArray>("shown");
-
-        QTest::newRow("empty") << QByteArray() << QByteArray();
-        QTest::newRow("letter") << QByteArray("bad") << QByteArray("bad.");
-        QTest::newRow("full stop") << QByteArray("done.") << QByteArray("done.");
-        QTest::newRow("closing bracket") << QByteArray("List index out of bounds (4)")
-                                         << QByteArray("List index out of bounds (4)");
-        QTest::newRow("hyphen, 0x2D") << QByteArray("a-") << QByteArray("a-");
-        QTest::newRow("slash, 0x2F") << QByteArray("a/") << QByteArray("a/.");
-        QTest::newRow("line break") << QByteArray("a\r\n") << QByteArray("a\r\n");
-        QTest::newRow("UTF-8 letter, last byte above 0x7F")
-            << QByteArray("De\xc4\x9f") << QByteArray("De\xc4\x9f.");
-    }
-    void stopBoxText() {
-        QFETCH(QByteArray, message);
-        QFETCH(QByteArray, shown);
-        QCOMPARE(QByteArray::fromStdString(StopBoxText(message.toStdString())), shown);
     }
 
     void limitButtons_data() { AddRows(kLimitPresses); }

@@ -11,6 +11,7 @@ std::unique_ptr<QObject> MakeMainWindowLayoutTest();
 std::unique_ptr<QObject> MakeMainWindowHandlersTest();
 std::unique_ptr<QObject> MakeReadoutTest();
 std::unique_ptr<QObject> MakeOperationWaitsTest();
+std::unique_ptr<QObject> MakeOperationGateTest();
 std::unique_ptr<QObject> MakeWindowBehavioursTest();
 
 } // namespace kelvra::uitest

@@ -15,7 +15,8 @@ int main(int argc, char* argv[]) {
     using namespace kelvra::uitest;
     int failed = 0;
     for (auto make : {MakeCaptionedFieldTest, MakeMainWindowLayoutTest, MakeMainWindowHandlersTest,
-                      MakeReadoutTest, MakeOperationWaitsTest, MakeWindowBehavioursTest}) {
+                      MakeReadoutTest, MakeOperationWaitsTest, MakeOperationGateTest,
+                      MakeWindowBehavioursTest}) {
         failed += QTest::qExec(make().get(), argc, argv);
     }
     return failed == 0 ? 0 : 1;

@@ -1,4 +1,4 @@
-#include "ui/StopBoxText.h"
+#include "core/StopBoxText.h"
 
 namespace kelvra {
 

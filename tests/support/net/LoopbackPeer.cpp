@@ -1,4 +1,4 @@
-#include "support/LoopbackPeer.h"
+#include "support/net/LoopbackPeer.h"
 
 #include "core/Ipv4Address.h"
 #include "net/SocketAddress.h"
