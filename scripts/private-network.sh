@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that start the program, the simulator or wine, to run
 # them in network, process and mount namespaces of their own: nothing sent there
 # reaches this machine's network, and nothing started there outlives the script.

@@ -1,9 +1,11 @@
+# shellcheck shell=bash
 # Sourced by the scripts that build or run the Windows programs: where Qt for
 # Windows is cached, the wine that runs the cross-built programs, and the DLL
 # folders those programs load from. The toolchain file reads the same
 # KELVRA_QT_MINGW.
 
 export KELVRA_QT_MINGW=${KELVRA_QT_MINGW:-$HOME/.cache/kelvrawizard/qt6-mingw}
+# shellcheck disable=SC2034 # for the scripts that source this
 windows_build=build-windows # the mingw and mingw-qt presets'
 
 # True when scripts/build-qt-windows has finished Qt's base modules there.

@@ -1,0 +1,4 @@
+// A console program that ends at once: what starting any program costs.
+int main() {
+    return 0;
+}
