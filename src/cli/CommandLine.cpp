@@ -13,13 +13,6 @@ namespace kelvra::cli {
 
 namespace {
 
-struct CommandForm {
-    std::string_view name;
-    CommandKind kind;
-    std::size_t argumentCount;
-    std::string_view arguments; // as the usage names them
-};
-
 constexpr std::array<CommandForm, 9> kCommands{{
     {"connect", CommandKind::Connect, 0, ""},
     {"read", CommandKind::Read, 0, ""},
@@ -113,11 +106,19 @@ bool IsOption(const std::string& argument, std::string_view name) {
 
 } // namespace
 
+std::span<const CommandForm> CommandForms() {
+    return kCommands;
+}
+
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
     for (const std::string& argument : arguments) {
         if (argument == "--help" || argument == "-h") {
             line.help = true;
+            return line;
+        }
+        if (argument == "--version") {
+            line.version = true;
             return line;
         }
     }
@@ -143,6 +144,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             line.sources.push_back({true, OptionValue(arguments, at, "--devices")});
         } else if (argument == "--json") {
             line.json = true;
+        } else if (argument == "--csv") {
+            line.csv = true;
         } else if (argument.starts_with("--")) {
             throw UsageError("unknown option " + argument + " (see --help)");
         } else {
@@ -160,6 +163,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if ((withNetwork || withClock) && kind != CommandKind::Restore) {
         throw UsageError(std::string(withNetwork ? "--with-network" : "--with-clock") +
                          " is for restore only");
+    }
+    if (line.csv && line.json) {
+        throw UsageError("--csv and --json exclude each other");
+    }
+    if (line.csv && kind != CommandKind::Read && kind != CommandKind::Scan &&
+        kind != CommandKind::Diff) {
+        throw UsageError("--csv is for read, scan and diff only");
     }
     line.command.portText = port.value_or(line.command.portText);
     line.command.withNetwork = withNetwork;

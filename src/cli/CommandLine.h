@@ -6,7 +6,9 @@
 #include "link/Operations.h"
 #include "link/Protocol.h"
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kelvra::cli {
@@ -22,6 +24,17 @@ enum class CommandKind {
     Diff,
     Restore,
 };
+
+// A command's name, kind and arguments.
+struct CommandForm {
+    std::string_view name;
+    CommandKind kind;
+    std::size_t argumentCount;
+    std::string_view arguments; // as the usage names them
+};
+
+// Every command, in the order the help text lists them.
+std::span<const CommandForm> CommandForms();
 
 // One address with the prefix of its commands and the caption of its box.
 struct AddressSetting {
@@ -52,8 +65,10 @@ struct DeviceSource {
 };
 
 struct CommandLine {
-    bool help = false; // when set, nothing else was looked at
+    bool help = false;    // when set, nothing else was looked at
+    bool version = false; // the same
     bool json = false;
+    bool csv = false; // read, scan and diff only
     std::vector<DeviceSource> sources;
     Command command;
 };

@@ -3,7 +3,7 @@
 namespace kelvra::cli {
 
 const std::string_view kHelpText =
-    R"(usage: kelvra-cli [--device HOST[:PORT]]... [--devices FILE] [--json] COMMAND [ARGS]
+    R"(usage: kelvra-cli [--device HOST[:PORT]]... [--devices FILE] [--json | --csv] COMMAND [ARGS]
 
 Runs one device operation on one data logger, or on many at once.
 
@@ -28,10 +28,12 @@ Options:
   --devices FILE        data loggers from FILE: one HOST[:PORT] per line, "#" starts
                         a comment, blank lines are skipped
   --json                one JSON object per device instead of one line
+  --csv                 read, scan, diff: comma-separated rows for a spreadsheet
   --port PORT           scan: the port asked on every host (10001 unless given)
   --with-network        restore: also mask, gateway and DNS
   --with-clock          restore: also the clock, from this PC's clock
   -h, --help            this text
+  --version             the program's name and version
 
 Every device is worked on at the same time (up to 256 at once) over a link of its
 own; a device named twice is worked on once. A device that does not answer the
@@ -52,7 +54,12 @@ server_port. clock_offset_s is the device's clock minus this PC's when the
 settings record came in, in whole seconds, empty when the device's time or date
 cannot be read. With --json each line is an object with "device", "result"
 ("ok" or "failed", or "differs" below), "reason" when there is one and, for read,
-"values" by name.
+"values" by name. With --csv the first row names the columns: device, result,
+reason, then for read every name above, for scan identity_record, identity and
+address, for diff setting, device_value and file_value with one row per
+difference; a field holding a comma, quote, blank or line break is quoted, a
+quote doubled (RFC 4180):
+  kelvra-cli --csv --devices row-a.txt read > row-a.csv
 
 Standard error gets the exchange log, every line with its time stamp, as the
 window shows it; with several devices each line begins with [HOST:PORT].
@@ -76,11 +83,15 @@ reached. Whatever the size of the network it takes about
 
 Settings:
 A settings file is what read --json prints, one object per device and line, so a
-backup is kelvra-cli --json --device HOST read > FILE. With one object in the
+backup is kelvra-cli --json --device HOST read > FILE. Edited by hand it may also
+hold an array of such objects, spread over several lines, with members in any
+order and limits as numbers ("near_high": 45); members that are no setting are
+ignored, with a note on standard error naming them. With one object in the
 file, every device is compared with it or given its settings; with several, each
 device gets the object of the same HOST:PORT. Without --device or --devices, the
 devices are those the file names. diff and restore refuse, with nothing sent, a
-file that is not such output, an object of a failed read or without values, and
+file that is not such output (naming its line, and column where the JSON is
+broken), an object of a failed read or without values, a member given twice, and
 a value that set-limit or set-address would refuse. diff compares the ten limits,
 server, mask, gateway and DNS; restore writes the limits pair by pair and the
 server address, with --with-network mask, gateway and DNS, with --with-clock the
