@@ -136,6 +136,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             withNetwork = true;
         } else if (argument == "--with-clock") {
             withClock = true;
+        } else if (argument == "--no-verify") {
+            line.command.verify = false;
         } else if (IsOption(argument, "--device")) {
             const std::string value = OptionValue(arguments, at, "--device");
             ParseDeviceTarget(value);
@@ -155,7 +157,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (words.empty()) {
         throw UsageError("no command given (see --help)");
     }
+    const bool verify = line.command.verify;
     line.command = MakeCommand(words.front(), {words.begin() + 1, words.end()});
+    line.command.verify = verify;
     const CommandKind kind = line.command.kind;
     if (port && kind != CommandKind::Scan) {
         throw UsageError("--port is for scan only; give a device's port as HOST:PORT");
@@ -163,6 +167,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if ((withNetwork || withClock) && kind != CommandKind::Restore) {
         throw UsageError(std::string(withNetwork ? "--with-network" : "--with-clock") +
                          " is for restore only");
+    }
+    if (!verify && kind != CommandKind::SetLimit && kind != CommandKind::SetCalibration &&
+        kind != CommandKind::SetClock && kind != CommandKind::SetAddress) {
+        throw UsageError("--no-verify is for the set- commands only");
     }
     if (line.csv && line.json) {
         throw UsageError("--csv and --json exclude each other");

@@ -53,6 +53,7 @@ struct Command {
     std::string settingsFile;                         // diff, restore
     bool withNetwork = false;                         // restore: mask, gateway, DNS too
     bool withClock = false;                           // restore: the clock from this PC
+    bool verify = true; // set- commands: read back what the device can report
     // diff, restore: what the settings file holds, read before anything is sent.
     std::vector<DeviceSettings> settings;
 };

@@ -24,10 +24,16 @@ struct DeviceOutcome {
     std::string reason;
     // The values a readout handed over, in the order they came.
     std::vector<std::pair<ReadoutField, std::string>> values;
-    // diff and restore: the settings that differ from the file.
+    // diff and restore: the settings that differ from the file; a set- command's
+    // read-back: those the device shows otherwise than sent.
     std::vector<Difference> differences = {};
+    // What the differences' other values are: "file" or "sent".
+    std::string_view comparedWith = "file";
+    // Failed without a verdict: a write's reply and its read-back both missing.
+    bool unconfirmed = false;
 };
 
 inline constexpr std::string_view kNotAnswering = "not answering";
+inline constexpr std::string_view kSent = "sent";
 
 } // namespace kelvra::cli

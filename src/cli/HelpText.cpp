@@ -14,7 +14,9 @@ Commands:
   set-limit QUANTITY HIGH LOW  QUANTITY: ambient | humidity | pressure | cabinet | near
   set-calibration VALUE
   set-clock                    from this PC's clock
-  set-address KIND ADDRESS     KIND: device | mask | gateway | dns | server
+  set-address KIND ADDRESS     KIND: device | mask | gateway | dns | server; the
+                               device takes device, mask, gateway and dns at
+                               its next power-up
   scan NETWORK/PREFIX          finds the data loggers of a network (prefix 22 to
                                30) and reads their identity; takes no devices
   diff FILE                    lists each setting of the devices that differs
@@ -32,6 +34,7 @@ Options:
   --port PORT           scan: the port asked on every host (10001 unless given)
   --with-network        restore: also mask, gateway and DNS
   --with-clock          restore: also the clock, from this PC's clock
+  --no-verify           set- commands: judge by the replies alone, read nothing back
   -h, --help            this text
   --version             the program's name and version
 
@@ -43,17 +46,28 @@ calibration values are integers; a negative one can be given as it is
 An address is four dotted parts of one to three digits, each at most 255; a device
 address must not end in 0 or begin with 127.
 
+Writes are read back: set-limit reads the settings record after the pair,
+set-clock too (the device's clock must match this PC's within the seconds the
+exchange took), set-address server the server record, each read once more when
+unanswered. What the device shows decides: the value sent is "ok" even when a
+write's reply was lost, another value "failed" with NAME=DEVICEVALUE (sent
+SENTVALUE); limits compare as numbers (+7 is 7, $1F is 31). A write whose reply
+is missing and whose read-back goes unanswered too is "unconfirmed", as is a
+set-calibration or set-address device, mask, gateway or dns, which the device
+cannot report, whose reply is missing; a refusal stays "failed".
+
 Output: one line per device on standard output, written as soon as that device is
-done, so not necessarily in the order given: the device as HOST:PORT, "ok" or
-"failed", then the reason or, for read, the values as NAME=VALUE (quoted as in
-JSON when empty or holding blanks, quotes or "="). The names: identity_record,
+done, so not necessarily in the order given: the device as HOST:PORT, "ok",
+"failed" or "unconfirmed", then the reason or, for read, the values as
+NAME=VALUE (quoted as in JSON when empty or holding blanks, quotes or "="). The
+names: identity_record,
 identity, address, port, mac, gateway, mask, dns, time, date, clock_offset_s,
 ambient_high, ambient_low, humidity_high, humidity_low, pressure_high,
 pressure_low, cabinet_high, cabinet_low, near_high, near_low, server,
 server_port. clock_offset_s is the device's clock minus this PC's when the
 settings record came in, in whole seconds, empty when the device's time or date
 cannot be read. With --json each line is an object with "device", "result"
-("ok" or "failed", or "differs" below), "reason" when there is one and, for read,
+("ok", "failed", "unconfirmed", or "differs" below), "reason" when there is one and, for read,
 "values" by name. With --csv the first row names the columns: device, result,
 reason, then for read every name above, for scan identity_record, identity and
 address, for diff setting, device_value and file_value with one row per
@@ -65,8 +79,10 @@ Standard error gets the exchange log, every line with its time stamp, as the
 window shows it; with several devices each line begins with [HOST:PORT].
 
 Exit status: 0 when every device succeeded (it answered the handshake, every read
-was answered, every setting was answered with "OK" and, for diff and restore, no
-setting differs from the file), 1 when any device failed or differs, and for scan
+was answered, every setting was answered with "OK" or shown as sent and, for diff
+and restore, no setting differs from the file), 1 when any device failed, differs
+or is unconfirmed (the output's result word tells them apart: "failed" the device
+refused or shows another value, "unconfirmed" nobody could tell), and for scan
 0 when any data logger was found, 1 when none; 2 for a usage error (an unknown
 command, a bad value, a limit that is not an integer, an address that is not four
 parts of 0 to 255, a bad settings file); nothing is sent on a usage error.

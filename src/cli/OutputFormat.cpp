@@ -58,6 +58,9 @@ std::string_view ResultWord(const DeviceOutcome& outcome) {
     if (outcome.succeeded) {
         return "ok";
     }
+    if (outcome.unconfirmed) {
+        return "unconfirmed";
+    }
     return outcome.reason.empty() && !outcome.differences.empty() ? "differs" : "failed";
 }
 
@@ -100,8 +103,8 @@ std::string FormatLine(const DeviceOutcome& outcome) {
         line += " " + Name(field) + "=" + LineValue(value);
     }
     for (const Difference& difference : outcome.differences) {
-        line += " " + Name(difference.field) + "=" + LineValue(difference.deviceValue) + " (file " +
-                LineValue(difference.fileValue) + ")";
+        line += " " + Name(difference.field) + "=" + LineValue(difference.deviceValue) + " (" +
+                std::string(outcome.comparedWith) + " " + LineValue(difference.fileValue) + ")";
     }
     return line;
 }
@@ -120,8 +123,9 @@ std::string FormatJson(const DeviceOutcome& outcome) {
     if (!outcome.differences.empty()) {
         Json& differences = json["differences"] = Json::object();
         for (const Difference& difference : outcome.differences) {
-            differences[Name(difference.field)] = {{"device", MendedUtf8(difference.deviceValue)},
-                                                   {"file", MendedUtf8(difference.fileValue)}};
+            differences[Name(difference.field)] = {
+                {"device", MendedUtf8(difference.deviceValue)},
+                {outcome.comparedWith, MendedUtf8(difference.fileValue)}};
         }
     }
     return JsonText(json);

@@ -19,6 +19,9 @@ WriteOutcome TFKelvraDM::SetAddressValue(const std::string& value, const std::st
     // Refused before the split, so a bad address leaves the link state as it was.
     ProgrammableAddressParts(value, caption);
     SplitFields(protocol::kDottedDelimiter, value, fieldList_);
+    // SplitFields started the tally; the notes start with it.
+    setRefused_ = false;
+    setUnanswered_ = false;
 
     for (std::size_t n = 1; n <= kAddressPartCount; ++n) {
         const std::string part = fieldList_[static_cast<long long>(n - 1)];
@@ -34,6 +37,7 @@ WriteOutcome TFKelvraDM::SetAddressValue(const std::string& value, const std::st
     outcome.set = ContainsOK(lastResponse_) && setTally_ > 0;
     outcome.text = outcome.set ? caption + " " + value + std::string(kAddressSetText)
                                : caption + std::string(kSetFailedText);
+    outcome.unanswered = BatchUnanswered(outcome.set);
     if (showResult) {
         console_.showInformation(outcome.text);
     }

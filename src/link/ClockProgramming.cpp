@@ -11,7 +11,7 @@ WriteOutcome TFKelvraDM::SetDeviceClock() {
     const std::string summary = ClockSummary(clock_.shortDateText(now), clock_.longTimeText(now));
 
     // The batch is judged on its own replies, not on a tally an earlier operation left.
-    setTally_ = 0;
+    StartTally();
     for (const ClockSetting& setting : settings) {
         SetDeviceValue(std::string(setting.command), setting.value, std::string(setting.caption));
     }

@@ -94,6 +94,10 @@ private:
     void Send(const std::string& text);
     std::string Receive();
     void Pause(int ms);
+    // Starts the tally and the notes on refused and unanswered set commands.
+    void StartTally();
+    // Whether a batch that was not set was refused by none and unanswered by one.
+    bool BatchUnanswered(bool set) const { return !set && !setRefused_ && setUnanswered_; }
 
     DatagramEndpoint& endpoint_;
     Clock& clock_;
@@ -104,6 +108,10 @@ private:
     std::string lastResponse_;
     TimePoint lastReplyAt_;
     std::int32_t setTally_ = 0;
+    // Since the tally last started: whether a set command's reply refused it, and
+    // whether one went unanswered.
+    bool setRefused_ = false;
+    bool setUnanswered_ = false;
     bool deviceConnected_ = false;
     FieldList fieldList_;
 };
