@@ -47,8 +47,9 @@ An address is four dotted parts of one to three digits, each at most 255; a devi
 address must not end in 0 or begin with 127.
 
 Writes are read back: set-limit reads the settings record after the pair,
-set-clock too (the device's clock must match this PC's within the seconds the
-exchange took), set-address server the server record, each read once more when
+set-clock too (a device clock off this PC's by more than the seconds the
+exchange took fails it; a right one may have been right before, so its replies
+judge it), set-address server the server record, each read once more when
 unanswered. What the device shows decides: the value sent is "ok" even when a
 write's reply was lost, another value "failed" with NAME=DEVICEVALUE (sent
 SENTVALUE); limits compare as numbers (+7 is 7, $1F is 31). A write whose reply

@@ -79,16 +79,18 @@ void JudgeByReadBack(TFKelvraDM& dm, const Command& command, const WriteOutcome&
         outcome.reason += "; read back: no reply";
         return;
     }
-    outcome.unconfirmed = false;
     outcome.comparedWith = kSent;
+    // A clock that was right before shows right whatever was taken, so a right
+    // clock leaves the replies' verdict; only a wrong one decides.
     if (command.kind == CommandKind::SetClock) {
-        outcome.succeeded = ClockTook(dm, shown, sentAt);
-        if (!outcome.succeeded) {
+        if (!ClockTook(dm, shown, sentAt)) {
+            outcome.succeeded = outcome.unconfirmed = false;
             outcome.differences = {
                 {ReadoutField::ClockOffset, shown[ReadoutField::ClockOffset], "0"}};
         }
         return;
     }
+    outcome.unconfirmed = false;
     outcome.differences = Differences(reported.sent, shown);
     outcome.succeeded = outcome.differences.empty();
 }

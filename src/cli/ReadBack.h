@@ -28,7 +28,8 @@ struct SentSetting {
 std::vector<Difference> Differences(const std::vector<SentSetting>& sent, const Values& shown);
 
 // A set- command's verdict from what the device shows afterwards. set-limit reads
-// the settings record, set-clock too (its clock within the seconds since sentAt),
+// the settings record, set-clock too (a clock off by more than the seconds since
+// sentAt fails it; a right one may have been right before, so the replies judge),
 // set-address server the server record, each once more when unanswered: shown as
 // sent is "ok", otherwise "failed" with the differences. Unread, or for writes the
 // device cannot report, outcome keeps the replies' verdict, "unconfirmed" when
