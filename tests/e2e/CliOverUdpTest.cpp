@@ -215,7 +215,9 @@ const LossyRun kLossyRuns[] = {
 class CliOverLossyUdp : public ::testing::TestWithParam<LossyRun> {};
 
 TEST_P(CliOverLossyUdp, TheVerdictAgreesWithTheJournal) {
-    const std::string journal = ::testing::TempDir() + "kelvra-sim-journal.jsonl";
+    // One journal per row: ctest runs the rows at once.
+    const std::string journal =
+        ::testing::TempDir() + "kelvra-sim-journal-" + GetParam().seed + ".jsonl";
     std::remove(journal.c_str());
     const SimProcess lossy({"--loss", "0.3", "--seed", GetParam().seed, "--journal", journal},
                            "127.0.0.5");
