@@ -148,6 +148,8 @@ struct Tally {
     int failed = 0;
     int falseOk = 0;
     int falseFailed = 0;
+    int unconfirmed = 0; // never false: kelvra-cli says it cannot tell
+    int runs = 0;
     double seconds = 0; // kelvra-cli's runs, one after another
     std::array<int, kOperations.size()> falseOkBy{};
     std::array<int, kOperations.size()> falseFailedBy{};
@@ -198,6 +200,11 @@ void SoakMix(std::size_t mix, const std::vector<SimulatedLogger*>& loggers, int 
         for (std::size_t op = 0; op < kOperations.size(); ++op) {
             const Step step = StepOf(kOperations[op], round);
             std::vector<std::string> arguments{"--json"};
+            // The replies' verdicts alone, for the read-back's cost and effect.
+            if (std::getenv("KELVRA_SOAK_NO_VERIFY") != nullptr &&
+                kOperations[op] != Operation::Read) {
+                arguments.push_back("--no-verify");
+            }
             for (const SimulatedLogger* logger : loggers) {
                 arguments.insert(arguments.end(), {"--device", logger->device()});
             }
@@ -214,15 +221,16 @@ void SoakMix(std::size_t mix, const std::vector<SimulatedLogger*>& loggers, int 
                 const std::string line = LineOf(run.out, logger->device());
                 missing += line.empty() ? 1 : 0;
                 const bool ok = JsonField(line, "result") == "ok";
+                const bool unconfirmed = JsonField(line, "result") == "unconfirmed";
                 const bool took = Took(step, entries, line, *logger);
                 ++tally.operations;
-                ++(ok ? tally.ok : tally.failed);
+                ++(ok ? tally.ok : unconfirmed ? tally.unconfirmed : tally.failed);
                 if (ok && !took) {
                     ++tally.falseOk;
                     ++tally.falseOkBy[op];
                 }
                 // A read that failed changed nothing and claimed nothing.
-                if (!ok && took && step.operation != Operation::Read) {
+                if (!ok && !unconfirmed && took && step.operation != Operation::Read) {
                     ++tally.falseFailed;
                     ++tally.falseFailedBy[op];
                 }
@@ -235,6 +243,8 @@ void SoakMix(std::size_t mix, const std::vector<SimulatedLogger*>& loggers, int 
             total.failed += tally.failed;
             total.falseOk += tally.falseOk;
             total.falseFailed += tally.falseFailed;
+            total.unconfirmed += tally.unconfirmed;
+            ++total.runs;
             total.seconds += run.seconds;
             for (std::size_t i = 0; i < kOperations.size(); ++i) {
                 total.falseOkBy[i] += tally.falseOkBy[i];
@@ -255,23 +265,26 @@ void SoakMix(std::size_t mix, const std::vector<SimulatedLogger*>& loggers, int 
 }
 
 void PrintTables(const Results& results, const std::vector<int>& loggersByMix) {
-    std::printf("\n%-12s %7s %10s %6s %6s %8s %12s %9s\n", "mix", "loggers", "operations", "ok",
-                "failed", "false_ok", "false_failed", "seconds");
+    std::printf("\n%-12s %7s %10s %6s %6s %8s %12s %11s %9s %9s\n", "mix", "loggers", "operations",
+                "ok", "failed", "false_ok", "false_failed", "unconfirmed", "seconds", "s_per_run");
     Tally all;
     for (std::size_t mix = 0; mix < kMixes.size(); ++mix) {
         const Tally& t = results.byMix[mix];
-        std::printf("%-12s %7d %10d %6d %6d %8d %12d %9.0f\n", kMixes[mix].name, loggersByMix[mix],
-                    t.operations, t.ok, t.failed, t.falseOk, t.falseFailed, t.seconds);
+        std::printf("%-12s %7d %10d %6d %6d %8d %12d %11d %9.0f %9.1f\n", kMixes[mix].name,
+                    loggersByMix[mix], t.operations, t.ok, t.failed, t.falseOk, t.falseFailed,
+                    t.unconfirmed, t.seconds, t.runs > 0 ? t.seconds / t.runs : 0.0);
         all.operations += t.operations;
         all.ok += t.ok;
         all.failed += t.failed;
         all.falseOk += t.falseOk;
         all.falseFailed += t.falseFailed;
+        all.unconfirmed += t.unconfirmed;
     }
-    std::printf("%-12s %7s %10d %6d %6d %8d %12d\n", "all", "", all.operations, all.ok, all.failed,
-                all.falseOk, all.falseFailed);
+    std::printf("%-12s %7s %10d %6d %6d %8d %12d %11d\n", "all", "", all.operations, all.ok,
+                all.failed, all.falseOk, all.falseFailed, all.unconfirmed);
 
-    std::printf("(seconds: the mix's kelvra-cli runs end to end)\n");
+    std::printf("(seconds: the mix's kelvra-cli runs end to end; s_per_run: per run, each one\n"
+                "operation on every logger of the mix; unconfirmed is never false)\n");
     std::printf("\nfalse_ok / false_failed by operation\n%-12s", "mix");
     for (const char* name : kOperationNames) {
         std::printf(" %15s", name);

@@ -13,13 +13,6 @@ namespace kelvra::cli {
 
 namespace {
 
-struct CommandForm {
-    std::string_view name;
-    CommandKind kind;
-    std::size_t argumentCount;
-    std::string_view arguments; // as the usage names them
-};
-
 constexpr std::array<CommandForm, 10> kCommands{{
     {"connect", CommandKind::Connect, 0, ""},
     {"read", CommandKind::Read, 0, ""},
@@ -143,11 +136,19 @@ NetworkSettings ApplySettings(const ApplyValues& values) {
 
 } // namespace
 
+std::span<const CommandForm> CommandForms() {
+    return kCommands;
+}
+
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
     for (const std::string& argument : arguments) {
         if (argument == "--help" || argument == "-h") {
             line.help = true;
+            return line;
+        }
+        if (argument == "--version") {
+            line.version = true;
             return line;
         }
     }
@@ -171,6 +172,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             withNetwork = true;
         } else if (argument == "--with-clock") {
             withClock = true;
+        } else if (argument == "--no-verify") {
+            line.command.verify = false;
         } else if (IsOption(argument, "--device")) {
             const std::string value = OptionValue(arguments, at, "--device");
             ParseDeviceTarget(value);
@@ -179,6 +182,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             line.sources.push_back({true, OptionValue(arguments, at, "--devices")});
         } else if (argument == "--json") {
             line.json = true;
+        } else if (argument == "--csv") {
+            line.csv = true;
         } else if (argument.starts_with("--")) {
             throw UsageError("unknown option " + argument + " (see --help)");
         } else {
@@ -188,7 +193,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (words.empty()) {
         throw UsageError("no command given (see --help)");
     }
+    const bool verify = line.command.verify;
     line.command = MakeCommand(words.front(), {words.begin() + 1, words.end()});
+    line.command.verify = verify;
     const CommandKind kind = line.command.kind;
     if (port && kind != CommandKind::Scan) {
         throw UsageError("--port is for scan only; give a device's port as HOST:PORT");
@@ -202,6 +209,18 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     }
     if (kind == CommandKind::Apply) {
         line.command.network = ApplySettings(applyValues);
+    }
+    if (!verify && kind != CommandKind::SetLimit && kind != CommandKind::SetCalibration &&
+        kind != CommandKind::SetClock && kind != CommandKind::SetAddress &&
+        kind != CommandKind::Apply) {
+        throw UsageError("--no-verify is for the set- commands and apply only");
+    }
+    if (line.csv && line.json) {
+        throw UsageError("--csv and --json exclude each other");
+    }
+    if (line.csv && kind != CommandKind::Read && kind != CommandKind::Scan &&
+        kind != CommandKind::Diff && kind != CommandKind::Apply) {
+        throw UsageError("--csv is for read, scan, diff and apply only");
     }
     line.command.portText = port.value_or(line.command.portText);
     line.command.withNetwork = withNetwork;

@@ -7,7 +7,9 @@
 #include "link/Operations.h"
 #include "link/Protocol.h"
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kelvra::cli {
@@ -25,6 +27,17 @@ enum class CommandKind {
     Restore,
 };
 
+// A command's name, kind and arguments.
+struct CommandForm {
+    std::string_view name;
+    CommandKind kind;
+    std::size_t argumentCount;
+    std::string_view arguments; // as the usage names them
+};
+
+// Every command, in the order the help text lists them.
+std::span<const CommandForm> CommandForms();
+
 struct Command {
     CommandKind kind = CommandKind::Connect;
     std::vector<LimitSetting> limits; // set-limit: high then low; set-calibration: one
@@ -35,6 +48,9 @@ struct Command {
     std::string settingsFile;                         // diff, restore
     bool withNetwork = false;                         // restore: mask, gateway, DNS too
     bool withClock = false;                           // restore: the clock from this PC
+    // set- commands: read back what the device can report; with apply too: a write
+    // whose reply is missing and that nothing read back is "unconfirmed".
+    bool verify = true;
     // diff, restore: what the settings file holds, read before anything is sent.
     std::vector<DeviceSettings> settings;
 };
@@ -47,8 +63,10 @@ struct DeviceSource {
 };
 
 struct CommandLine {
-    bool help = false; // when set, nothing else was looked at
+    bool help = false;    // when set, nothing else was looked at
+    bool version = false; // the same
     bool json = false;
+    bool csv = false; // read, scan, diff and apply only
     std::vector<DeviceSource> sources;
     Command command;
 };

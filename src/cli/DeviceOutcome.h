@@ -24,8 +24,14 @@ struct DeviceOutcome {
     std::string reason;
     // The values a readout handed over, in the order they came.
     std::vector<std::pair<ReadoutField, std::string>> values;
-    // diff and restore: the settings that differ from the file.
+    // diff and restore: the settings that differ from the file; a set- command's
+    // read-back: those the device shows otherwise than sent.
     std::vector<Difference> differences = {};
+    // What the differences' other values are: "file" or "sent".
+    std::string_view comparedWith = "file";
+    // Failed without a verdict: a write's reply missing, and no read-back that
+    // could tell.
+    bool unconfirmed = false;
     // apply: warnings for standard error, and whether the addresses went out, after
     // which the device wants a power cycle.
     std::vector<std::string> warnings = {};
@@ -33,6 +39,7 @@ struct DeviceOutcome {
 };
 
 inline constexpr std::string_view kNotAnswering = "not answering";
+inline constexpr std::string_view kSent = "sent";
 
 // Why a readout is not complete: no handshake, or the first read without a reply;
 // "" for a complete one.

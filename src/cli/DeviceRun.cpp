@@ -1,6 +1,7 @@
 #include "cli/DeviceRun.h"
 
 #include "cli/ApplyRun.h"
+#include "cli/ReadBack.h"
 #include "cli/SiteRun.h"
 #include "link/DeviceReadout.h"
 #include "link/KelvraDM.h"
@@ -66,9 +67,13 @@ void Run(TFKelvraDM& dm, const Command& command, const DeviceTarget& device,
         outcome.reason = kNotAnswering;
         return;
     }
+    const TimePoint sentAt = dm.Now();
     const WriteOutcome written = Write(dm, command);
     outcome.succeeded = written.set;
     outcome.reason = written.text;
+    if (command.verify) {
+        JudgeByReadBack(dm, command, written, sentAt, outcome);
+    }
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 namespace kelvra::cli {
 
 const std::string_view kHelpText =
-    R"(usage: kelvra-cli [--device HOST[:PORT]]... [--devices FILE] [--json] COMMAND [ARGS]
+    R"(usage: kelvra-cli [--device HOST[:PORT]]... [--devices FILE] [--json | --csv] COMMAND [ARGS]
 
 Runs one device operation on one data logger, or on many at once.
 
@@ -14,7 +14,9 @@ Commands:
   set-limit QUANTITY HIGH LOW  QUANTITY: ambient | humidity | pressure | cabinet | near
   set-calibration VALUE
   set-clock                    from this PC's clock
-  set-address KIND ADDRESS     KIND: device | mask | gateway | dns | server
+  set-address KIND ADDRESS     KIND: device | mask | gateway | dns | server; the
+                               device takes device, mask, gateway and dns at
+                               its next power-up
   apply --address A --mask M --gateway G --dns D
                                readdresses the device as the window's "Cihaza
                                Uygula" does; all four are needed
@@ -31,12 +33,19 @@ Options:
   --devices FILE        data loggers from FILE: one HOST[:PORT] per line, "#" starts
                         a comment, blank lines are skipped
   --json                one JSON object per device instead of one line
+  --csv                 read, scan, diff, apply: comma-separated rows for a
+                        spreadsheet
   --port PORT           scan: the port asked on every host (10001 unless given)
   --with-network        restore: also mask, gateway and DNS
   --with-clock          restore: also the clock, from this PC's clock
-  --address, --mask, --gateway, --dns ADDRESS
-                        apply: the device's new address, mask, gateway and DNS
+  --address ADDRESS     apply: the device's new address
+  --mask ADDRESS        apply: its new subnet mask
+  --gateway ADDRESS     apply: its new gateway
+  --dns ADDRESS         apply: its new DNS server
+  --no-verify           set- commands: judge by the replies alone, read nothing
+                        back; apply: a missing reply is "failed"
   -h, --help            this text
+  --version             the program's name and version
 
 Every device is worked on at the same time (up to 256 at once) over a link of its
 own; a device named twice is worked on once. A device that does not answer the
@@ -46,25 +55,44 @@ calibration values are integers; a negative one can be given as it is
 An address is four dotted parts of one to three digits, each at most 255; a device
 address must not end in 0 or begin with 127.
 
+Writes are read back: set-limit reads the settings record after the pair,
+set-clock too (a device clock off this PC's by more than the seconds the
+exchange took fails it; a right one may have been right before, so its replies
+judge it), set-address server the server record, each read once more when
+unanswered. What the device shows decides: the value sent is "ok" even when a
+write's reply was lost, another value "failed" with NAME=DEVICEVALUE (sent
+SENTVALUE); limits compare as numbers (+7 is 7, $1F is 31). A write whose reply
+is missing and whose read-back goes unanswered too is "unconfirmed", as is a
+set-calibration or set-address device, mask, gateway or dns, which the device
+cannot report, whose reply is missing; a refusal stays "failed".
+
 Output: one line per device on standard output, written as soon as that device is
-done, so not necessarily in the order given: the device as HOST:PORT, "ok" or
-"failed", then the reason or, for read, the values as NAME=VALUE (quoted as in
-JSON when empty or holding blanks, quotes or "="). The names: identity_record,
+done, so not necessarily in the order given: the device as HOST:PORT, "ok",
+"failed" or "unconfirmed", then the reason or, for read, the values as
+NAME=VALUE (quoted as in JSON when empty or holding blanks, quotes or "="). The
+names: identity_record,
 identity, address, port, mac, gateway, mask, dns, time, date, clock_offset_s,
 ambient_high, ambient_low, humidity_high, humidity_low, pressure_high,
 pressure_low, cabinet_high, cabinet_low, near_high, near_low, server,
 server_port. clock_offset_s is the device's clock minus this PC's when the
 settings record came in, in whole seconds, empty when the device's time or date
 cannot be read. With --json each line is an object with "device", "result"
-("ok" or "failed", or "differs" below), "reason" when there is one and, for read,
-"values" by name.
+("ok", "failed", "unconfirmed", or "differs" below), "reason" when there is one and, for read,
+"values" by name. With --csv the first row names the columns: device, result,
+reason, then for read every name above, for scan identity_record, identity and
+address, for diff setting, device_value and file_value with one row per
+difference, for apply nothing more; a field holding a comma, quote, blank or line break is quoted, a
+quote doubled (RFC 4180):
+  kelvra-cli --csv --devices row-a.txt read > row-a.csv
 
 Standard error gets the exchange log, every line with its time stamp, as the
 window shows it; with several devices each line begins with [HOST:PORT].
 
 Exit status: 0 when every device succeeded (it answered the handshake, every read
-was answered, every setting was answered with "OK" and, for diff and restore, no
-setting differs from the file), 1 when any device failed or differs, and for scan
+was answered, every setting was answered with "OK" or shown as sent and, for diff
+and restore, no setting differs from the file), 1 when any device failed, differs
+or is unconfirmed (the output's result word tells them apart: "failed" the device
+refused or shows another value, "unconfirmed" nobody could tell), and for scan
 0 when any data logger was found, 1 when none; 2 for a usage error (an unknown
 command, a bad value, a limit that is not an integer, an address that is not four
 parts of 0 to 255, a bad settings file); nothing is sent on a usage error.
@@ -78,7 +106,9 @@ in 0 or begin with 127). When the new address is outside this PC's network (the
 first three parts of the PC's address towards the device, which the system's
 routing gives without sending anything) a warning goes to standard error; it
 does not stop the run. A device is "ok" only when it took all four addresses; the
-reason names each one it did not take. Once the addresses went out to any device,
+reason names each one it did not take. As the device cannot report them, it is
+"unconfirmed" when no address was refused but a reply was missing ("failed" with
+--no-verify). Once the addresses went out to any device,
 standard error ends with the window's request to switch the devices off and on.
 
 Scan:
@@ -93,11 +123,15 @@ reached. Whatever the size of the network it takes about
 
 Settings:
 A settings file is what read --json prints, one object per device and line, so a
-backup is kelvra-cli --json --device HOST read > FILE. With one object in the
+backup is kelvra-cli --json --device HOST read > FILE. Edited by hand it may also
+hold an array of such objects, spread over several lines, with members in any
+order and limits as numbers ("near_high": 45); members that are no setting are
+ignored, with a note on standard error naming them. With one object in the
 file, every device is compared with it or given its settings; with several, each
 device gets the object of the same HOST:PORT. Without --device or --devices, the
 devices are those the file names. diff and restore refuse, with nothing sent, a
-file that is not such output, an object of a failed read or without values, and
+file that is not such output (naming its line, and column where the JSON is
+broken), an object of a failed read or without values, a member given twice, and
 a value that set-limit or set-address would refuse. diff compares the ten limits,
 server, mask, gateway and DNS; restore writes the limits pair by pair and the
 server address, with --with-network mask, gateway and DNS, with --with-clock the

@@ -1,12 +1,15 @@
 #include "cli/OutputFormat.h"
 
+#include "cli/JsonText.h"
 #include "core/Utf8.h"
+
+#include <nlohmann/json.hpp>
 
 namespace kelvra::cli {
 
 namespace {
 
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
+using Json = nlohmann::ordered_json;
 
 bool IsControl(unsigned char c) {
     return c < 0x20 || c == 0x7F;
@@ -55,49 +58,40 @@ std::string_view ResultWord(const DeviceOutcome& outcome) {
     if (outcome.succeeded) {
         return "ok";
     }
+    if (outcome.unconfirmed) {
+        return "unconfirmed";
+    }
     return outcome.reason.empty() && !outcome.differences.empty() ? "differs" : "failed";
+}
+
+std::string Name(ReadoutField field) {
+    return std::string(ReadoutFieldName(field));
+}
+
+std::string CsvField(std::string_view text) {
+    const std::string mended = MendedUtf8(text);
+    if (mended.find_first_of(",\" \r\n") == std::string::npos) {
+        return mended;
+    }
+    std::string quoted = "\"";
+    for (const char c : mended) {
+        quoted += c == '"' ? "\"\"" : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+std::string CsvRow(const std::vector<std::string>& fields) {
+    std::string row;
+    for (std::size_t at = 0; at < fields.size(); ++at) {
+        row += (at == 0 ? "" : ",") + CsvField(fields[at]);
+    }
+    return row;
 }
 
 } // namespace
 
 std::string JsonString(std::string_view text) {
-    std::string json = "\"";
-    for (const std::string_view character : Utf8Characters(text)) {
-        const auto first = static_cast<unsigned char>(character.front());
-        if (character.size() == 1 && first < 0x80) {
-            switch (first) {
-            case '"':
-                json += "\\\"";
-                break;
-            case '\\':
-                json += "\\\\";
-                break;
-            case '\n':
-                json += "\\n";
-                break;
-            case '\r':
-                json += "\\r";
-                break;
-            case '\t':
-                json += "\\t";
-                break;
-            default:
-                if (first < 0x20) {
-                    constexpr char kHex[] = "0123456789abcdef";
-                    json += "\\u00";
-                    json += kHex[first >> 4];
-                    json += kHex[first & 0x0F];
-                } else {
-                    json += static_cast<char>(first);
-                }
-            }
-        } else if (Utf8CodePoint(character)) {
-            json += character;
-        } else {
-            json += kReplacement;
-        }
-    }
-    return json + "\"";
+    return JsonText(Json(MendedUtf8(text)));
 }
 
 std::string FormatLine(const DeviceOutcome& outcome) {
@@ -106,44 +100,76 @@ std::string FormatLine(const DeviceOutcome& outcome) {
         line += " " + OneLine(outcome.reason);
     }
     for (const auto& [field, value] : outcome.values) {
-        line += " " + std::string(ReadoutFieldName(field)) + "=" + LineValue(value);
+        line += " " + Name(field) + "=" + LineValue(value);
     }
     for (const Difference& difference : outcome.differences) {
-        line += " " + std::string(ReadoutFieldName(difference.field)) + "=" +
-                LineValue(difference.deviceValue) + " (file " + LineValue(difference.fileValue) +
-                ")";
+        line += " " + Name(difference.field) + "=" + LineValue(difference.deviceValue) + " (" +
+                std::string(outcome.comparedWith) + " " + LineValue(difference.fileValue) + ")";
     }
     return line;
 }
 
 std::string FormatJson(const DeviceOutcome& outcome) {
-    std::string json = "{\"device\":" + JsonString(outcome.device) +
-                       ",\"result\":" + JsonString(ResultWord(outcome));
+    Json json{{"device", MendedUtf8(outcome.device)}, {"result", ResultWord(outcome)}};
     if (!outcome.reason.empty()) {
-        json += ",\"reason\":" + JsonString(outcome.reason);
+        json["reason"] = MendedUtf8(outcome.reason);
     }
     if (!outcome.values.empty()) {
-        json += ",\"values\":{";
-        bool first = true;
+        Json& values = json["values"] = Json::object();
         for (const auto& [field, value] : outcome.values) {
-            json +=
-                (first ? "" : ",") + JsonString(ReadoutFieldName(field)) + ":" + JsonString(value);
-            first = false;
+            values[Name(field)] = MendedUtf8(value);
         }
-        json += "}";
     }
     if (!outcome.differences.empty()) {
-        json += ",\"differences\":{";
-        bool first = true;
+        Json& differences = json["differences"] = Json::object();
         for (const Difference& difference : outcome.differences) {
-            json += (first ? "" : ",") + JsonString(ReadoutFieldName(difference.field)) +
-                    ":{\"device\":" + JsonString(difference.deviceValue) +
-                    ",\"file\":" + JsonString(difference.fileValue) + "}";
-            first = false;
+            differences[Name(difference.field)] = {
+                {"device", MendedUtf8(difference.deviceValue)},
+                {outcome.comparedWith, MendedUtf8(difference.fileValue)}};
         }
-        json += "}";
     }
-    return json + "}";
+    return JsonText(json);
+}
+
+std::string CsvHeader(const CsvColumns& columns) {
+    std::vector<std::string> names{"device", "result", "reason"};
+    if (columns.differences) {
+        names.insert(names.end(), {"setting", "device_value", "file_value"});
+    }
+    for (const ReadoutField field : columns.values) {
+        names.push_back(Name(field));
+    }
+    return CsvRow(names);
+}
+
+std::string FormatCsv(const DeviceOutcome& outcome, const CsvColumns& columns) {
+    const std::vector<std::string> start{outcome.device, std::string(ResultWord(outcome)),
+                                         outcome.reason};
+    if (columns.differences) {
+        if (outcome.differences.empty()) {
+            std::vector<std::string> row = start;
+            row.resize(start.size() + 3);
+            return CsvRow(row);
+        }
+        std::string rows;
+        for (const Difference& difference : outcome.differences) {
+            std::vector<std::string> row = start;
+            row.insert(row.end(),
+                       {Name(difference.field), difference.deviceValue, difference.fileValue});
+            rows += (rows.empty() ? "" : "\n") + CsvRow(row);
+        }
+        return rows;
+    }
+    std::vector<std::string> row = start;
+    for (const ReadoutField field : columns.values) {
+        row.emplace_back();
+        for (const auto& [given, text] : outcome.values) {
+            if (given == field) {
+                row.back() = text;
+            }
+        }
+    }
+    return CsvRow(row);
 }
 
 } // namespace kelvra::cli

@@ -2,7 +2,6 @@
 
 #include "cli/DeviceRun.h"
 #include "cli/OfflineHostNetwork.h"
-#include "cli/OutputFormat.h"
 #include "cli/ScriptConsole.h"
 #include "cli/SiteRun.h"
 #include "link/KelvraDM.h"
@@ -75,8 +74,8 @@ void RunAtOnce(std::size_t count, std::size_t maxThreads,
     }
 }
 
-bool RunOnAllDevices(const std::vector<DeviceTarget>& devices, const Command& command, bool json,
-                     SerialOutput& output) {
+bool RunOnAllDevices(const std::vector<DeviceTarget>& devices, const Command& command,
+                     const OutcomeFormat& format, SerialOutput& output) {
     std::atomic<bool> allSucceeded{true};
     std::atomic<bool> anyAddressesSent{false};
     const bool tagged = devices.size() > 1;
@@ -93,7 +92,7 @@ bool RunOnAllDevices(const std::vector<DeviceTarget>& devices, const Command& co
         if (outcome.addressesSent) {
             anyAddressesSent = true;
         }
-        output.result(json ? FormatJson(outcome) : FormatLine(outcome));
+        output.result(format(outcome));
     });
     // The window's closing request, once for all the devices readdressed.
     if (anyAddressesSent) {
@@ -102,8 +101,8 @@ bool RunOnAllDevices(const std::vector<DeviceTarget>& devices, const Command& co
     return allSucceeded;
 }
 
-bool ScanAllHosts(const std::vector<std::string>& hosts, const std::string& portText, bool json,
-                  SerialOutput& output) {
+bool ScanAllHosts(const std::vector<std::string>& hosts, const std::string& portText,
+                  const OutcomeFormat& format, SerialOutput& output) {
     std::vector<std::optional<DeviceOutcome>> found(hosts.size());
     RunAtOnce(hosts.size(), kMaxParallelScan, [&](std::size_t at) {
         const DeviceTarget device{hosts[at], portText};
@@ -126,7 +125,7 @@ bool ScanAllHosts(const std::vector<std::string>& hosts, const std::string& port
     for (const auto& outcome : found) {
         if (outcome) {
             any = true;
-            output.result(json ? FormatJson(*outcome) : FormatLine(*outcome));
+            output.result(format(*outcome));
         }
     }
     return any;

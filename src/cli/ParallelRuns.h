@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/DeviceList.h"
+#include "cli/DeviceOutcome.h"
 #include "cli/SerialOutput.h"
 
 #include <cstddef>
@@ -25,17 +26,20 @@ inline constexpr std::size_t kMaxParallelScan = 1024;
 void RunAtOnce(std::size_t count, std::size_t maxThreads,
                const std::function<void(std::size_t index)>& work);
 
+// An outcome as the output shows it: a line, a JSON object or CSV rows.
+using OutcomeFormat = std::function<std::string(const DeviceOutcome& outcome)>;
+
 // Runs command on every device, each on a thread of its own with its own endpoint,
 // clock, console and link state, and writes each device's outcome as it finishes.
 // True when every device succeeded.
-bool RunOnAllDevices(const std::vector<DeviceTarget>& devices, const Command& command, bool json,
-                     SerialOutput& output);
+bool RunOnAllDevices(const std::vector<DeviceTarget>& devices, const Command& command,
+                     const OutcomeFormat& format, SerialOutput& output);
 
 // Asks every host at port at once, each over a link of its own, and writes one
 // outcome per host that answered the handshake, in the order of hosts, once all
 // are done; the exchange log only of those, and the error of a host that could not
 // be reached. True when any answered.
-bool ScanAllHosts(const std::vector<std::string>& hosts, const std::string& portText, bool json,
-                  SerialOutput& output);
+bool ScanAllHosts(const std::vector<std::string>& hosts, const std::string& portText,
+                  const OutcomeFormat& format, SerialOutput& output);
 
 } // namespace kelvra::cli

@@ -1,6 +1,6 @@
 #include "cli/SettingsFile.h"
 
-#include "cli/JsonObject.h"
+#include "cli/JsonText.h"
 #include "cli/UsageError.h"
 #include "cli/ValueChecks.h"
 #include "core/Errors.h"
@@ -8,12 +8,17 @@
 #include "core/Ipv4Address.h"
 
 #include <algorithm>
+#include <istream>
+#include <nlohmann/json.hpp>
 #include <optional>
-#include <stdexcept>
+#include <set>
+#include <sstream>
 
 namespace kelvra::cli {
 
 namespace {
+
+using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kNotReadOutput = "not what read --json prints: ";
 
@@ -52,43 +57,172 @@ void RequireSettings(const DeviceSettings& settings) {
     }
 }
 
-DeviceSettings SettingsOfLine(std::string_view line) {
-    std::vector<JsonMember> members;
-    try {
-        members = ParseJsonObject(line);
-    } catch (const std::invalid_argument& error) {
-        throw UsageError(std::string(kNotReadOutput) + error.what());
+// The member's text: a string, or for a limit also a number as it is written.
+std::string ValueText(const std::string& name, const Json& value, bool numberTaken) {
+    if (value.is_string()) {
+        return value.get<std::string>();
     }
+    if (numberTaken && value.is_number()) {
+        return value.dump();
+    }
+    throw UsageError("'" + name + "': JSON " + value.type_name() + " where a string" +
+                     (numberTaken ? " or number" : "") + " belongs");
+}
+
+// One object of the file (Json, an object); the names of the members it ignores go to ignored.
+DeviceSettings SettingsOfObject(const Json& object, std::vector<std::string>& ignored) {
     std::optional<DeviceTarget> device;
     std::string result;
-    const JsonMember* values = nullptr;
-    for (const JsonMember& member : members) {
-        if (member.name == "device" && !member.isObject && !device) {
-            device = ParseDeviceTarget(member.text);
-        } else if (member.name == "result" && !member.isObject && result.empty()) {
-            result = member.text;
-        } else if (member.name == "values" && member.isObject && values == nullptr) {
+    const Json* values = nullptr;
+    for (const auto& [name, member] : object.items()) {
+        if (name == "device") {
+            device = ParseDeviceTarget(ValueText(name, member, false));
+        } else if (name == "result") {
+            result = ValueText(name, member, false);
+        } else if (name == "values") {
+            if (!member.is_object()) {
+                throw UsageError("'values': JSON " + std::string(member.type_name()) +
+                                 " where an object belongs");
+            }
             values = &member;
-        } else if (member.name != "reason" || member.isObject) {
-            throw UsageError(std::string(kNotReadOutput) + "'" + member.name + "'");
+        } else if (name == "reason") {
+            ValueText(name, member, false);
+        } else {
+            ignored.push_back(name);
         }
     }
     if (!device || (result != "ok" && result != "failed")) {
         throw UsageError(std::string(kNotReadOutput) + "no device and result");
     }
-    if (result != "ok" || values == nullptr || values->members.empty()) {
+    if (result != "ok" || values == nullptr || values->empty()) {
         throw UsageError("the read of " + device->label() + " failed or holds no values");
     }
     DeviceSettings settings{*device, {}};
-    for (const auto& [name, value] : values->members) {
-        const auto field = ReadoutFieldNamed(name);
-        if (!field || !settings.values.emplace(*field, value).second) {
-            throw UsageError(std::string(kNotReadOutput) + "value '" + name + "'");
+    for (const auto& [name, member] : values->items()) {
+        if (const auto field = ReadoutFieldNamed(name)) {
+            settings.values.emplace(*field, ValueText(name, member, IsLimit(*field)));
+        } else {
+            ignored.push_back("values." + name);
         }
     }
     RequireSettings(settings);
     return settings;
 }
+
+// The file's objects, one after the other or inside arrays, each with the line it
+// begins on; UsageError naming the line and column of what is not JSON or no object.
+class JsonSequence {
+public:
+    JsonSequence(std::string_view contents, const std::string& fileName)
+        : contents_(contents), fileName_(fileName), in_(std::string(contents)) {}
+
+    // Hands each object, with its line, to take.
+    template <typename Take> void forEachObject(Take take) {
+        while (skipBlanks()) {
+            if (in_.peek() != '[') {
+                const std::size_t start = position();
+                take(value(), lineOf(start));
+                continue;
+            }
+            in_.get();
+            for (bool first = true;; first = false) {
+                if (skipBlanks() && first && in_.peek() == ']') {
+                    in_.get();
+                    break;
+                }
+                const std::size_t start = position();
+                take(value(), lineOf(start));
+                skipBlanks();
+                const std::size_t after = position();
+                const int next = in_.get();
+                if (next == ']') {
+                    break;
+                }
+                if (next != ',') {
+                    fail(after, "not JSON: ',' or ']' belongs after an element of an array");
+                }
+            }
+        }
+    }
+
+    std::string lineOf(std::size_t offset) const {
+        const std::size_t before = std::min(offset, contents_.size());
+        return fileName_ + ":" +
+               std::to_string(std::count(contents_.begin(), contents_.begin() + before, '\n') + 1);
+    }
+
+private:
+    bool skipBlanks() {
+        in_ >> std::ws;
+        return in_.peek() != std::char_traits<char>::eof();
+    }
+
+    std::size_t position() {
+        in_.clear();
+        return static_cast<std::size_t>(in_.tellg());
+    }
+
+    // The next value, read once for where it ends and once more with a watch on
+    // its member names: a member named twice in one object is refused, which the
+    // library would take as the last of them.
+    Json value() {
+        const std::size_t start = position();
+        // Not even tried: the library's lookahead would take what ends a number or word.
+        if (in_.peek() != '{') {
+            fail(start, std::string(kNotReadOutput) + "an object belongs here");
+        }
+        try {
+            Json extent;
+            in_ >> extent;
+        } catch (const Json::parse_error& error) {
+            fail(start + (error.byte > 0 ? error.byte - 1 : 0),
+                 "not JSON: " + LibraryMessage(error));
+        }
+        std::string repeated;
+        std::vector<std::set<std::string>> seen;
+        const auto watch = [&](int depth, Json::parse_event_t event, Json& parsed) {
+            if (event == Json::parse_event_t::object_start) {
+                seen.resize(static_cast<std::size_t>(depth) + 1);
+                seen[static_cast<std::size_t>(depth)].clear();
+            } else if (event == Json::parse_event_t::key &&
+                       !seen[static_cast<std::size_t>(depth) - 1]
+                            .insert(parsed.get<std::string>())
+                            .second &&
+                       repeated.empty()) {
+                repeated = parsed.get<std::string>();
+            }
+            return true;
+        };
+        // The same text again, so it parses as before.
+        Json parsed = Json::parse(contents_.substr(start, position() - start), watch);
+        if (!repeated.empty()) {
+            throw UsageError(lineOf(start) + ": '" + repeated + "' is given twice");
+        }
+        return parsed;
+    }
+
+    // The library's reason without its own "at line L, column C", which counts
+    // from where this value began.
+    static std::string LibraryMessage(const Json::parse_error& error) {
+        const std::string what = error.what();
+        std::size_t at = what.find(", column ");
+        at = at == std::string::npos ? at : what.find(": ", at);
+        return MendedUtf8(at == std::string::npos ? what : what.substr(at + 2));
+    }
+
+    [[noreturn]] void fail(std::size_t offset, const std::string& what) const {
+        const std::size_t before = std::min(offset, contents_.size());
+        const std::size_t lineEnd =
+            before == 0 ? std::string_view::npos : contents_.rfind('\n', before - 1);
+        const std::size_t column =
+            before - (lineEnd == std::string_view::npos ? 0 : lineEnd + 1) + 1;
+        throw UsageError(lineOf(offset) + ":" + std::to_string(column) + ": " + what);
+    }
+
+    std::string_view contents_;
+    const std::string& fileName_;
+    std::istringstream in_;
+};
 
 } // namespace
 
@@ -116,19 +250,14 @@ std::vector<ReadoutField> NetworkFields() {
 }
 
 std::vector<DeviceSettings> ParseSettingsFile(std::string_view contents,
-                                              const std::string& fileName) {
+                                              const std::string& fileName,
+                                              std::vector<std::string>* notes) {
     std::vector<DeviceSettings> settings;
-    int lineNumber = 0;
-    while (!contents.empty()) {
-        ++lineNumber;
-        const std::size_t end = contents.find('\n');
-        const std::string_view line = contents.substr(0, end);
-        contents.remove_prefix(end == std::string_view::npos ? contents.size() : end + 1);
-        if (line.find_first_not_of(" \t\r") == std::string_view::npos) {
-            continue;
-        }
+    JsonSequence file(contents, fileName);
+    file.forEachObject([&](const Json& object, const std::string& where) {
+        std::vector<std::string> ignored;
         try {
-            DeviceSettings device = SettingsOfLine(line);
+            DeviceSettings device = SettingsOfObject(object, ignored);
             for (const DeviceSettings& earlier : settings) {
                 if (earlier.device == device.device) {
                     throw UsageError(device.device.label() + " is named twice");
@@ -136,9 +265,16 @@ std::vector<DeviceSettings> ParseSettingsFile(std::string_view contents,
             }
             settings.push_back(std::move(device));
         } catch (const UsageError& error) {
-            throw UsageError(fileName + ":" + std::to_string(lineNumber) + ": " + error.what());
+            throw UsageError(where + ": " + error.what());
         }
-    }
+        if (!ignored.empty() && notes != nullptr) {
+            std::string names;
+            for (const std::string& name : ignored) {
+                names += (names.empty() ? "" : ", ") + name;
+            }
+            notes->push_back(where + ": ignored what no setting is: " + names);
+        }
+    });
     if (settings.empty()) {
         throw UsageError(fileName + ": no settings in it");
     }

@@ -25,12 +25,17 @@ std::vector<ReadoutField> LimitAndServerFields();
 const std::vector<AddressKind>& NetworkKinds();
 std::vector<ReadoutField> NetworkFields();
 
-// A settings file: what read --json prints, one object per device and line; blank
-// lines are skipped. Every object must be a successful read of a device named once,
-// holding every setting above with a value its set- command takes. fileName only
-// names the file in errors. Throws UsageError naming the file and line.
+// A settings file: what read --json prints, one object per device, and any JSON a
+// person writes for it: objects one after the other or in arrays, over as many
+// lines as they like, members in any order, limits as numbers or strings. Every
+// object must be a successful read of a device named once, holding every setting
+// above with a value its set- command takes; members that are no setting are
+// ignored, and a note naming them goes to notes when given. fileName only names
+// the file in messages. Throws UsageError naming the file and line (and column
+// where the JSON itself is broken).
 std::vector<DeviceSettings> ParseSettingsFile(std::string_view contents,
-                                              const std::string& fileName);
+                                              const std::string& fileName,
+                                              std::vector<std::string>* notes = nullptr);
 
 // The settings for device: the file's only object, or else the object of that
 // device. Throws UsageError when the file has none for it.

@@ -1,5 +1,6 @@
 #include "cli/SiteRun.h"
 
+#include "cli/ReadBack.h"
 #include "link/DeviceReadout.h"
 #include "link/KelvraDM.h"
 
@@ -10,8 +11,6 @@ namespace kelvra::cli {
 
 namespace {
 
-using Values = std::map<ReadoutField, std::string>;
-
 // The whole readout into values; the reason when it did not complete.
 std::string ReadInto(TFKelvraDM& dm, const DeviceTarget& device, Values& values) {
     const ReadoutResult result = ReadDeviceInformation(
@@ -21,17 +20,14 @@ std::string ReadInto(TFKelvraDM& dm, const DeviceTarget& device, Values& values)
     return ReadoutReason(result);
 }
 
+// The file's values of fields against what the device shows.
 std::vector<Difference> Differences(const std::vector<ReadoutField>& fields,
                                     const DeviceSettings& file, const Values& device) {
-    std::vector<Difference> differences;
+    std::vector<SentSetting> settings;
     for (const ReadoutField field : fields) {
-        const auto found = device.find(field);
-        const std::string deviceValue = found == device.end() ? std::string() : found->second;
-        if (!SameSetting(field, deviceValue, file.value(field))) {
-            differences.push_back({field, deviceValue, file.value(field)});
-        }
+        settings.push_back({field, file.value(field)});
     }
-    return differences;
+    return cli::Differences(settings, device);
 }
 
 std::vector<ReadoutField> Joined(std::vector<ReadoutField> first,

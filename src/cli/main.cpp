@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/DeviceList.h"
 #include "cli/HelpText.h"
+#include "cli/OutputFormat.h"
 #include "cli/ParallelRuns.h"
 #include "cli/SerialOutput.h"
 #include "cli/UsageError.h"
@@ -20,6 +21,7 @@
 namespace {
 
 using namespace kelvra::cli;
+using kelvra::ReadoutField;
 
 constexpr int kAllSucceeded = 0;
 constexpr int kSomeFailed = 1;
@@ -55,8 +57,12 @@ std::vector<DeviceTarget> Devices(const std::vector<DeviceSource>& sources) {
 // Every device must have its settings before anything is sent.
 std::vector<DeviceTarget> SettingsDevices(const std::vector<DeviceSource>& sources,
                                           Command& command) {
+    std::vector<std::string> notes;
     command.settings = ParseSettingsFile(FileContents(command.settingsFile, "settings file"),
-                                         command.settingsFile);
+                                         command.settingsFile, &notes);
+    for (const std::string& note : notes) {
+        std::cerr << "kelvra-cli: " << note << "\n";
+    }
     std::vector<DeviceTarget> devices;
     if (sources.empty()) {
         for (const DeviceSettings& settings : command.settings) {
@@ -71,14 +77,46 @@ std::vector<DeviceTarget> SettingsDevices(const std::vector<DeviceSource>& sourc
     return devices;
 }
 
-int Scan(const Command& command, bool json) {
+// The columns of --csv: what the command's line output shows.
+CsvColumns CsvColumnsOf(CommandKind kind) {
+    if (kind == CommandKind::Diff) {
+        return {{}, true};
+    }
+    if (kind == CommandKind::Scan) {
+        return {{ReadoutField::IdentityRecord, ReadoutField::Identity, ReadoutField::Address}};
+    }
+    if (kind == CommandKind::Apply) {
+        return {};
+    }
+    CsvColumns columns;
+    for (int at = 0; at < kelvra::kReadoutFieldCount; ++at) {
+        columns.values.push_back(static_cast<ReadoutField>(at));
+    }
+    return columns;
+}
+
+// The format of the outcomes; for CSV, the header row goes out first.
+OutcomeFormat Format(const CommandLine& line, SerialOutput& output) {
+    if (line.csv) {
+        CsvColumns columns = CsvColumnsOf(line.command.kind);
+        output.result(CsvHeader(columns));
+        return [columns](const DeviceOutcome& outcome) { return FormatCsv(outcome, columns); };
+    }
+    if (line.json) {
+        return FormatJson;
+    }
+    return FormatLine;
+}
+
+int Scan(const Command& command, const CommandLine& line) {
     const std::vector<std::string> hosts = HostAddresses(command.range);
     if (!kelvra::net::AllowOpenFiles(hosts.size())) {
         std::cerr << "kelvra-cli: the system allows too few open files to ask all " << hosts.size()
                   << " hosts at once\n";
     }
     SerialOutput output;
-    return ScanAllHosts(hosts, command.portText, json, output) ? kAllSucceeded : kSomeFailed;
+    return ScanAllHosts(hosts, command.portText, Format(line, output), output) ? kAllSucceeded
+                                                                               : kSomeFailed;
 }
 
 } // namespace
@@ -95,6 +133,10 @@ int main(int argc, char** argv) {
             std::cout << kHelpText;
             return kAllSucceeded;
         }
+        if (line.version) {
+            std::cout << "kelvra-cli " KELVRA_VERSION "\n";
+            return kAllSucceeded;
+        }
         const CommandKind kind = line.command.kind;
         if (kind == CommandKind::Diff || kind == CommandKind::Restore) {
             devices = SettingsDevices(line.sources, line.command);
@@ -107,8 +149,9 @@ int main(int argc, char** argv) {
     }
 
     if (line.command.kind == CommandKind::Scan) {
-        return Scan(line.command, line.json);
+        return Scan(line.command, line);
     }
     SerialOutput output;
-    return RunOnAllDevices(devices, line.command, line.json, output) ? kAllSucceeded : kSomeFailed;
+    return RunOnAllDevices(devices, line.command, Format(line, output), output) ? kAllSucceeded
+                                                                                : kSomeFailed;
 }

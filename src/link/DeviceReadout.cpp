@@ -99,6 +99,18 @@ ReadoutResult ReadDeviceInformation(TFKelvraDM& dm, const std::string& ipText,
     return result;
 }
 
+bool ReadDeviceSettings(TFKelvraDM& dm, const ReadoutSink& sink) {
+    const std::string settings = dm.QueryDevice(std::string(protocol::kReadSettings));
+    HandOverSettings(dm, settings, sink);
+    return !settings.empty();
+}
+
+bool ReadServerAddress(TFKelvraDM& dm, const ReadoutSink& sink) {
+    const std::string server = dm.QueryDevice(std::string(protocol::kReadServer));
+    sink(ReadoutField::Server, server);
+    return !server.empty();
+}
+
 ReadoutResult ReadDeviceIdentity(TFKelvraDM& dm, const std::string& ipText,
                                  const std::string& portText, const ReadoutSink& sink) {
     ReadoutResult result;

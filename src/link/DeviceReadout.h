@@ -33,6 +33,12 @@ ReadoutResult ReadDeviceInformation(TFKelvraDM& dm, const std::string& ipText,
                                     const std::string& portText, const ReadoutSink& sink,
                                     UnansweredHandshake unanswered = UnansweredHandshake::ReadOn);
 
+// The settings record alone (time, date, clock offset and the ten limits) and the
+// server record alone, handed over as the whole readout hands them over; no
+// handshake. True when the record was answered.
+bool ReadDeviceSettings(TFKelvraDM& dm, const ReadoutSink& sink);
+bool ReadServerAddress(TFKelvraDM& dm, const ReadoutSink& sink);
+
 // The handshake and, only when it is answered, the identity: the identity record,
 // the identity and the address, handed over as the whole readout hands them over.
 ReadoutResult ReadDeviceIdentity(TFKelvraDM& dm, const std::string& ipText,

@@ -140,6 +140,8 @@ void TFKelvraDM::SetDeviceValue(const std::string& command, const std::string& v
     lastResponse_ = Receive();
     Pause(protocol::kCommandPauseMs);
     Log(" " + caption + " " + message + " = " + lastResponse_);
+    setUnanswered_ = setUnanswered_ || lastResponse_.empty();
+    setRefused_ = setRefused_ || (!lastResponse_.empty() && !ContainsOK(lastResponse_));
     setTally_ = ContainsOK(lastResponse_) ? AddClamped(setTally_, protocol::kTallyAccepted)
                                           : AddClamped(setTally_, -protocol::kTallyRefused);
 }
@@ -159,11 +161,14 @@ WriteOutcome TFKelvraDM::JudgeBatch(const std::string& caption, const std::strin
     outcome.set = ContainsOK(lastResponse_) && setTally_ > 0;
     outcome.text = outcome.set ? caption + " " + value + std::string(doneText)
                                : caption + std::string(kSetFailedText);
+    outcome.unanswered = BatchUnanswered(outcome.set);
     return outcome;
 }
 
 void TFKelvraDM::StartTally() {
     setTally_ = 0;
+    setRefused_ = false;
+    setUnanswered_ = false;
 }
 
 void TFKelvraDM::SplitFields(char delimiter, std::string_view text, FieldList& list) {

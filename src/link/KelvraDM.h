@@ -15,8 +15,9 @@ namespace kelvra {
 
 // The data module: the link state towards one device, the exchanges with it and
 // the writes made of them (the readout, DeviceReadout.h, is built on it). The
-// window has one; kelvra-cli makes one for each device it works on. It blocks the calling thread for the whole exchange; a listener, when
-// given, gets its turns during the waits.
+// window has one; kelvra-cli makes one for each device it works on. It blocks the
+// calling thread for the whole exchange; a listener, when given, gets its turns
+// during the waits.
 class TFKelvraDM {
 public:
     TFKelvraDM(DatagramEndpoint& endpoint, Clock& clock, OperatorConsole& console,
@@ -102,11 +103,14 @@ private:
     // value when set.
     WriteOutcome JudgeBatch(const std::string& caption, const std::string& value,
                             std::string_view doneText) const;
-    // Every batch counts from 0.
+    // Every batch counts from 0, and notes anew whether a command was refused or
+    // unanswered.
     void StartTally();
     void Send(const std::string& text);
     std::string Receive();
     void Pause(int ms);
+    // Whether a batch that was not set was refused by none and unanswered by one.
+    bool BatchUnanswered(bool set) const { return !set && !setRefused_ && setUnanswered_; }
 
     DatagramEndpoint& endpoint_;
     Clock& clock_;
@@ -117,6 +121,10 @@ private:
     std::string lastResponse_;
     TimePoint lastReplyAt_;
     std::int32_t setTally_ = 0;
+    // Since the tally last started: whether a set command's reply refused it, and
+    // whether one went unanswered.
+    bool setRefused_ = false;
+    bool setUnanswered_ = false;
     bool deviceConnected_ = false;
     FieldList fieldList_;
 };

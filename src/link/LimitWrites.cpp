@@ -10,11 +10,15 @@ WriteOutcome TFKelvraDM::SendLimits(const std::vector<LimitSetting>& limits) {
     }
     // Each limit goes out whatever became of the one before, as the buttons send them.
     WriteOutcome outcome{true, {}};
+    bool refused = false;
     for (std::size_t i = 0; i < limits.size(); ++i) {
         const std::string reply = SendLimit(limits[i].command, limits[i].valueText);
         outcome.set = outcome.set && ContainsOK(reply);
+        outcome.unanswered = outcome.unanswered || reply.empty();
+        refused = refused || (!reply.empty() && !ContainsOK(reply));
         outcome.text += (i == 0 ? "" : ", ") + messages[i] + " = " + RemoveCrLf(reply);
     }
+    outcome.unanswered = outcome.unanswered && !refused;
     return outcome;
 }
 

@@ -17,6 +17,8 @@ namespace kelvra {
 struct WriteOutcome {
     bool set = false;
     std::string text;
+    // Not set, though no reply refused it: one or more commands went unanswered.
+    bool unanswered = false;
 };
 
 // A quantity with alarm limits: its name on the command line, its limit commands,

@@ -230,6 +230,12 @@ const Refused kRefused[] = {
      "--port is for scan only; give a device's port as HOST:PORT"},
     {{"clock for diff"}, {"diff", "x.json", "--with-clock"}, "--with-clock is for restore only"},
     {{"restore without a file"}, {"restore"}, "restore needs FILE"},
+    {{"csv with json"},
+     {"--csv", "--json", "scan", "10.0.0.0/24"},
+     "--csv and --json exclude each other"},
+    {{"csv of a write"},
+     {"--csv", "--device", "h", "set-clock"},
+     "--csv is for read, scan, diff and apply only"},
 };
 
 class RefusedLine : public ::testing::TestWithParam<Refused> {};
@@ -249,6 +255,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, RefusedLine, ::testing::ValuesIn(kRefused), test:
 TEST(CommandLine, HelpWinsOverEverythingElse) {
     EXPECT_TRUE(ParseCommandLine({"reboot", "--bogus", "-h"}).help);
     EXPECT_TRUE(ParseCommandLine({"--help"}).help);
+    EXPECT_TRUE(ParseCommandLine({"reboot", "--version"}).version);
 }
 
 struct Target : test::NamedRow {

@@ -3,6 +3,7 @@
 
 #include "cli/DeviceRun.h"
 
+#include "cli/OutputFormat.h"
 #include "cli/ScriptConsole.h"
 #include "cli/SiteRun.h"
 #include "link/KelvraDM.h"
@@ -32,6 +33,9 @@ enum class Device {
     ShortSettings,
     CrLfReplies,
     ResetOnNearLow,
+    TookLimitsReplyLost, // cabinet 30 -10 taken, the high limit's reply lost
+    SilentCabinetHigh,   // the cabinet high limit, the calibration and CSS unanswered
+    SilentDnsLastOctet,
 };
 
 const std::string kReset = "Socket Error # 10054\r\nConnection reset by peer";
@@ -53,6 +57,13 @@ FakeDevice Make(Device kind) {
         device.setReply = "OK\r\n";
     } else if (kind == Device::ResetOnNearLow) {
         device.receiveErrors["CNLS15F"] = kReset;
+    } else if (kind == Device::TookLimitsReplyLost) {
+        device.replies["CFHS30F"] = "";
+        device.replies["CSS"] = "12:30:05|09.12.2026|2|3|4|5|6|7|8|9|30|-10|12|13";
+    } else if (kind == Device::SilentCabinetHigh) {
+        device.replies["CFHS30F"] = device.replies["CFVS3FN"] = device.replies["CSS"] = "";
+    } else if (kind == Device::SilentDnsLastOctet) {
+        device.replies["CD4S2F"] = "";
     }
     return device;
 }
@@ -65,9 +76,23 @@ struct DeviceRunRow : test::NamedRow {
     const char* reason;
     std::size_t values;
     long long elapsedMs;
+    const char* line = ""; // the output line, when given
 };
 
 const Texts& kReadout = test::kReadoutDatagrams;
+
+const Texts kApply{"apply",     "--address", "10.0.0.7", "--mask",  "255.0.0.0",
+                   "--gateway", "10.0.0.1",  "--dns",    "10.0.0.2"};
+// The DNS's last octet unanswered, so the DNS is not committed.
+const Texts kApplySent{"COK",     "COK", "CI1S10F", "COK", "CI2S0F",   "COK", "CI3S0F",  "COK",
+                       "CI4S7F",  "COK", "CII",     "COK", "CK1S255F", "COK", "CK2S0F",  "COK",
+                       "CK3S0F",  "COK", "CK4S0F",  "COK", "CKI",      "COK", "CG1S10F", "COK",
+                       "CG2S0F",  "COK", "CG3S0F",  "COK", "CG4S1F",   "COK", "CGI",     "COK",
+                       "CD1S10F", "COK", "CD2S0F",  "COK", "CD3S0F",   "COK", "CD4S2F"};
+Texts NoVerify(Texts arguments) {
+    arguments.insert(arguments.begin(), "--no-verify");
+    return arguments;
+}
 
 const DeviceRunRow kRuns[] = {
     {{"connect"}, {"connect"}, Device::Answering, {"COK"}, true, "", 0, 900},
@@ -94,7 +119,7 @@ const DeviceRunRow kRuns[] = {
      12,
      900 + 7 * 600},
     {{"limits"},
-     {"set-limit", "cabinet", "30", "-10"},
+     {"--no-verify", "set-limit", "cabinet", "30", "-10"},
      Device::Answering,
      {"COK", "CFHS30F", "CFLS10FN"},
      true,
@@ -103,7 +128,7 @@ const DeviceRunRow kRuns[] = {
      900 + 2 * 600},
     // The low limit goes out although the high one was refused.
     {{"refused limits"},
-     {"set-limit", "near", "45", "15"},
+     {"--no-verify", "set-limit", "near", "45", "15"},
      Device::RefusingSettings,
      {"COK", "CNHS45F", "CNLS15F"},
      false,
@@ -111,7 +136,7 @@ const DeviceRunRow kRuns[] = {
      0,
      900 + 2 * 600},
     {{"refused high, accepted low"},
-     {"set-limit", "near", "45", "15"},
+     {"--no-verify", "set-limit", "near", "45", "15"},
      Device::RefusingOne,
      {"COK", "CNHS45F", "CNLS15F"},
      false,
@@ -119,7 +144,7 @@ const DeviceRunRow kRuns[] = {
      0,
      900 + 2 * 600},
     {{"hexadecimal limits go in decimal"},
-     {"set-limit", "humidity", "$1F", "-0x5"},
+     {"--no-verify", "set-limit", "humidity", "$1F", "-0x5"},
      Device::Answering,
      {"COK", "CHHS31F", "CHLS5FN"},
      true,
@@ -152,7 +177,7 @@ const DeviceRunRow kRuns[] = {
      900 + 600},
     // The clock read once, 900 ms into Wednesday 9 December 2026, 09:00:00.
     {{"clock"},
-     {"set-clock"},
+     {"--no-verify", "set-clock"},
      Device::Answering,
      {"COK", "COK", "CDYS9F", "COK", "CMHS12F", "COK", "CYRS26F", "COK", "CWSS3F", "COK", "CHRS9F",
       "COK", "CMES0F", "COK", "CSDS0F"},
@@ -161,7 +186,7 @@ const DeviceRunRow kRuns[] = {
      0,
      900 + 7 * 900},
     {{"refused clock"},
-     {"set-clock"},
+     {"--no-verify", "set-clock"},
      Device::RefusingSettings,
      {"COK", "COK", "CDYS9F", "COK", "CMHS12F", "COK", "CYRS26F", "COK", "CWSS3F", "COK", "CHRS9F",
       "COK", "CMES0F", "COK", "CSDS0F"},
@@ -178,7 +203,7 @@ const DeviceRunRow kRuns[] = {
      0,
      900 + 5 * 900},
     {{"refused middle octet"},
-     {"set-address", "server", "10.0.0.9"},
+     {"--no-verify", "set-address", "server", "10.0.0.9"},
      Device::RefusingOne,
      {"COK", "COK", "CS1S10F", "COK", "CS2S0F", "COK", "CS3S0F", "COK", "CS4S9F"},
      false,
@@ -187,13 +212,79 @@ const DeviceRunRow kRuns[] = {
      900 + 4 * 900},
     // A refused octet: no commit.
     {{"refused address"},
-     {"set-address", "server", "10.0.0.9"},
+     {"--no-verify", "set-address", "server", "10.0.0.9"},
      Device::RefusingSettings,
      {"COK", "COK", "CS1S10F", "COK", "CS2S0F", "COK", "CS3S0F", "COK", "CS4S9F"},
      false,
      "Modem IP Adresi Set Edilemedi!",
      0,
      900 + 4 * 900},
+    {{"lost reply, read back as sent"},
+     {"set-limit", "cabinet", "30", "-10"},
+     Device::TookLimitsReplyLost,
+     {"COK", "CFHS30F", "CFLS10FN", "CSS"},
+     true,
+     "CFHS30F = , CFLS10FN = OK",
+     0,
+     900 + 2600 + 2 * 600},
+    {{"stale OK, read back otherwise"},
+     {"set-limit", "cabinet", "30", "-10"},
+     Device::Answering,
+     {"COK", "CFHS30F", "CFLS10FN", "CSS"},
+     false,
+     "CFHS30F = OK, CFLS10FN = OK",
+     0,
+     900 + 3 * 600,
+     "192.168.1.200:10001 failed CFHS30F = OK, CFLS10FN = OK cabinet_high=v10 (sent 30) "
+     "cabinet_low=v11 (sent -10)"},
+    {{"lost reply, read back twice unanswered"},
+     {"set-limit", "cabinet", "30", "-10"},
+     Device::SilentCabinetHigh,
+     {"COK", "CFHS30F", "CFLS10FN", "CSS", "CSS"},
+     false,
+     "CFHS30F = , CFLS10FN = OK; read back: no reply",
+     0,
+     900 + 2600 + 600 + 2 * 2600,
+     "192.168.1.200:10001 unconfirmed CFHS30F = , CFLS10FN = OK; read back: no reply"},
+    {{"lost calibration reply"},
+     {"set-calibration", "-3"},
+     Device::SilentCabinetHigh,
+     {"COK", "CFVS3FN"},
+     false,
+     "CFVS3FN = ",
+     0,
+     900 + 2600,
+     "192.168.1.200:10001 unconfirmed CFVS3FN = "},
+    {{"clock read back otherwise"},
+     {"set-clock"},
+     Device::Answering,
+     {"COK", "COK", "CDYS9F", "COK", "CMHS12F", "COK", "CYRS26F", "COK", "CWSS3F", "COK", "CHRS9F",
+      "COK", "CMES0F", "COK", "CSDS0F", "CSS"},
+     false,
+     "Tarih: 09.12.2026Saat: 09:00:00   olarak set edildi.",
+     0,
+     900 + 7 * 900 + 600,
+     "192.168.1.200:10001 failed Tarih: 09.12.2026Saat: 09:00:00   olarak set edildi. "
+     "clock_offset_s=12598 (sent 0)"},
+    // The device cannot report its addresses, so only a refusal would decide.
+    {{"apply, a reply lost"},
+     kApply,
+     Device::SilentDnsLastOctet,
+     kApplySent,
+     false,
+     "DNS Set Edilemedi!",
+     0,
+     900 + 19 * 900 + 2000,
+     "192.168.1.200:10001 unconfirmed DNS Set Edilemedi!"},
+    {{"apply without verdicts, a reply lost"},
+     NoVerify(kApply),
+     Device::SilentDnsLastOctet,
+     kApplySent,
+     false,
+     "DNS Set Edilemedi!",
+     0,
+     900 + 19 * 900 + 2000,
+     "192.168.1.200:10001 failed DNS Set Edilemedi!"},
 };
 
 class DeviceRunTest : public ::testing::TestWithParam<DeviceRunRow> {
@@ -221,6 +312,9 @@ TEST_P(DeviceRunTest, SendsAndJudges) {
     EXPECT_EQ(outcome.reason, row.reason);
     EXPECT_EQ(outcome.values.size(), row.values);
     EXPECT_EQ(clock.elapsedMs(), row.elapsedMs);
+    if (*row.line != '\0') {
+        EXPECT_EQ(FormatLine(outcome), row.line);
+    }
     // The connect line, then one per exchange (a setting's handshake writes none) and
     // the readout's extra identity line.
     const auto handshakes = std::count(row.sent.begin() + 1, row.sent.end(), "COK");

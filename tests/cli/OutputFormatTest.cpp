@@ -27,6 +27,7 @@ const Escape kEscapes[] = {
     {{"lone 0xFF"}, "bad \xFF byte", "\"bad \xEF\xBF\xBD byte\""},
     {{"lone 0x80"}, "\x80", "\"\xEF\xBF\xBD\""},
     {{"ESC"}, "\x1B[0m", R"("\u001b[0m")"},
+    {{"backspace, form feed and DEL"}, "\b\f\x7F", "\"\\u0008\\u000c\x7F\""},
 };
 
 class JsonEscape : public ::testing::TestWithParam<Escape> {};
@@ -41,6 +42,7 @@ struct Rendering : test::NamedRow {
     DeviceOutcome outcome;
     const char* line;
     const char* json;
+    const char* csv = ""; // header and rows; "" for no CSV check
 };
 
 const Rendering kRenderings[] = {
@@ -81,7 +83,9 @@ const Rendering kRenderings[] = {
       {{ReadoutField::NearHigh, "50", "45"}, {ReadoutField::Server, "", "1.2.3.4"}}},
      R"(h:1 differs near_high=50 (file 45) server="" (file 1.2.3.4))",
      R"({"device":"h:1","result":"differs","differences":{"near_high":{"device":"50","file":"45"},)"
-     R"("server":{"device":"","file":"1.2.3.4"}}})"},
+     R"("server":{"device":"","file":"1.2.3.4"}}})",
+     "device,result,reason,setting,device_value,file_value\n"
+     "h:1,differs,,near_high,50,45\nh:1,differs,,server,,1.2.3.4"},
     {{"a refused write and what did not take"},
      {"h:1", false, "CNHS50F = ERR, CNLS15F = OK", {}, {{ReadoutField::NearHigh, "45", "50"}}},
      "h:1 failed CNHS50F = ERR, CNLS15F = OK near_high=45 (file 50)",
@@ -92,13 +96,32 @@ const Rendering kRenderings[] = {
      "h:1 ok identity=\"a\x7F\" mac=\"\xEF\xBF\xBD\"",
      "{\"device\":\"h:1\",\"result\":\"ok\",\"values\":{\"identity\":\"a\x7F\","
      "\"mac\":\"\xEF\xBF\xBD\"}}"},
+    {{"a blank, a quote and a comma as CSV"},
+     {"h:1", true, "", {{ReadoutField::Identity, "KLV \"DL\", 2"}, {ReadoutField::Mac, "a\xFF"}}},
+     R"(h:1 ok identity="KLV \"DL\", 2" mac="a�")",
+     R"({"device":"h:1","result":"ok","values":{"identity":"KLV \"DL\", 2","mac":"a�"}})",
+     "device,result,reason,identity,mac\nh:1,ok,,\"KLV \"\"DL\"\", 2\",a�"},
+    {{"an unconfirmed apply"},
+     {"h:1", false, "DNS Set Edilemedi!", {}, {}, kSent, true},
+     "h:1 unconfirmed DNS Set Edilemedi!",
+     R"({"device":"h:1","result":"unconfirmed","reason":"DNS Set Edilemedi!"})",
+     "device,result,reason\nh:1,unconfirmed,\"DNS Set Edilemedi!\""},
 };
 
 class OutcomeRendering : public ::testing::TestWithParam<Rendering> {};
 
 TEST_P(OutcomeRendering, AsLineAndAsJson) {
-    EXPECT_EQ(FormatLine(GetParam().outcome), GetParam().line);
-    EXPECT_EQ(FormatJson(GetParam().outcome), GetParam().json);
+    const DeviceOutcome& outcome = GetParam().outcome;
+    EXPECT_EQ(FormatLine(outcome), GetParam().line);
+    EXPECT_EQ(FormatJson(outcome), GetParam().json);
+    if (*GetParam().csv != '\0') {
+        // The columns of diff with differences, else those of the values given.
+        CsvColumns columns{{}, !outcome.differences.empty()};
+        for (const auto& [field, value] : outcome.values) {
+            columns.values.push_back(field);
+        }
+        EXPECT_EQ(CsvHeader(columns) + "\n" + FormatCsv(outcome, columns), GetParam().csv);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, OutcomeRendering, ::testing::ValuesIn(kRenderings), test::RowName{});

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <string>
 
 namespace kelvra::cli {
@@ -34,6 +35,58 @@ std::string ReadLine(const std::string& device,
     }
     return FormatJson(read) + "\n";
 }
+
+struct EditedFile : test::NamedRow {
+    std::string contents;
+    std::size_t devices;
+    const char* nearHigh; // of the first device
+    std::vector<std::string> notes;
+};
+
+std::string Without(std::string text, const std::string& part, const std::string& by = "") {
+    return text.replace(text.find(part), part.size(), by);
+}
+
+const EditedFile kEditedFiles[] = {
+    {{"a number limit"},
+     Without(ReadLine("h:1", {{"near_high", "45"}}), R"("45")", "45"),
+     1,
+     "45",
+     {}},
+    {{"an array"},
+     "[" + Without(ReadLine("h:1"), "\n") + ",\n" + ReadLine("h:2") + "]",
+     2,
+     "-1",
+     {}},
+    {{"pretty-printed, device last"},
+     [] {
+         auto object = nlohmann::ordered_json::parse(ReadLine("h:1"));
+         object.erase("device");
+         object["device"] = "h:1";
+         return object.dump(2);
+     }(),
+     1,
+     "-1",
+     {}},
+    {{"unknown members noted"},
+     Without(ReadLine("h:1"), R"("values":{)", R"("comment":"x","values":{"colour":"red",)"),
+     1,
+     "-1",
+     {"f.json:1: ignored what no setting is: comment, values.colour"}},
+};
+
+class EditedSettingsFile : public ::testing::TestWithParam<EditedFile> {};
+
+TEST_P(EditedSettingsFile, IsTaken) {
+    std::vector<std::string> notes;
+    const auto settings = ParseSettingsFile(GetParam().contents, "f.json", &notes);
+    ASSERT_EQ(settings.size(), GetParam().devices);
+    EXPECT_EQ(settings[0].value(ReadoutField::NearHigh), GetParam().nearHigh);
+    EXPECT_EQ(notes, GetParam().notes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, EditedSettingsFile, ::testing::ValuesIn(kEditedFiles),
+                         test::RowName{});
 
 TEST(SettingsFile, ReadsBackWhatReadPrints) {
     const std::map<std::string, std::string> awkward{
@@ -63,22 +116,22 @@ const BadFile kBadFiles[] = {
     {{"empty"}, "\n \n", " no settings in it"},
     {{"not json"},
      "h:1 ok identity=KLV\n",
-     "1: not what read --json prints: 'h' where '{' belongs"},
-    {{"a number"},
-     R"({"device":"h:1","result":"ok","values":{"near_high":45}})",
-     "1: not what read --json prints: '4' where '\"' belongs"},
+     "1:1: not what read --json prints: an object belongs here"},
+    {{"a word for a limit"},
+     Without(ReadLine("h:1", {{"near_high", "45"}}), R"("45")", "true"),
+     "1: 'near_high': JSON boolean where a string or number belongs"},
     {{"text after the object"},
      ReadLine("h:1").substr(0, ReadLine("h:1").size() - 1) + " x",
-     "1: not what read --json prints: text after the object"},
-    {{"unknown member"},
-     R"({"device":"h:1","result":"ok","colour":"red"})",
-     "1: not what read --json prints: 'colour'"},
-    {{"unknown value"},
-     [] {
-         std::string line = ReadLine("h:1");
-         return line.replace(line.find("\"identity\""), 10, "\"colour\"");
-     }(),
-     "1: not what read --json prints: value 'colour'"},
+     "1:461: not what read --json prints: an object belongs here"},
+    {{"broken on its fourth line"},
+     "\n{\n  \"device\": \"h:1\",\n  \"result\" \"ok\"\n}\n",
+     "4:15: not JSON: syntax error while parsing object separator - unexpected string literal"},
+    {{"member named twice"},
+     R"({"device":"h:1","result":"ok","device":"h:2"})",
+     "1: 'device' is given twice"},
+    {{"array without its comma"},
+     "[" + ReadLine("h:1") + ReadLine("h:2") + "]",
+     "2:1: not JSON: ',' or ']' belongs after an element of an array"},
     {{"a failed read"},
      R"({"device":"h:1","result":"failed","reason":"not answering"})",
      "1: the read of h:1 failed or holds no values"},

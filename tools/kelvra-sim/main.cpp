@@ -58,6 +58,7 @@ Faults (combinable):
   --seed N               the same losses and delays for the same datagrams on
                          every run (without it, a new seed each run, printed)
   --help                 this text
+  --version              the program's name and version
 )";
 
 struct Options {
@@ -66,7 +67,8 @@ struct Options {
     bool macHex = false;
     FaultSwitches faults;
     std::optional<std::uint64_t> seed;
-    std::string journal; // none when empty
+    std::string journal;  // none when empty
+    bool version = false; // when set, nothing else was looked at
 };
 
 int NumberArgument(const std::string& option, const std::string& text, int low, int high) {
@@ -142,6 +144,9 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
         FaultSwitches& faults = options.faults;
         if (option == "--help" || option == "-h") {
             return std::nullopt;
+        } else if (option == "--version") {
+            options.version = true;
+            return options;
         } else if (option == "--bind") {
             options.bindAddress = value();
         } else if (option == "--port") {
@@ -304,6 +309,10 @@ int main(int argc, char** argv) {
         const std::optional<Options> options = ParseArguments(argc, argv);
         if (!options) {
             std::cout << kUsage;
+            return EXIT_SUCCESS;
+        }
+        if (options->version) {
+            std::cout << "kelvra-sim " KELVRA_VERSION "\n";
             return EXIT_SUCCESS;
         }
         SimSocket socket(options->bindAddress, static_cast<std::uint16_t>(options->port));
