@@ -285,14 +285,14 @@ void TfrmMain::buildWindow() {
 
     NameRepeatedCaptions(*this);
 
-    // Tab walks the fields and buttons column by column, each from the top down. A
-    // button comes after the boxes it stands beside, and a button of the bottom bar
-    // ends the column it stands under.
+    // Tab walks the fields and buttons column by column, each from the top down, a
+    // button after the boxes it stands beside; then the bottom bar from left to right,
+    // and from "Kapat" back to the first box.
     QWidget* const focusOrder[] = {
         // left column
         cihazIP, cihazPort, yeniCihazIP, btnYeniIP, yeniAgGecidi, btnAltAg, yeniVarsayilanAg,
         btnVarsayilanAg, yeniDNS, btnDNS, btnCihazaUygula, deTarihSaat, btnTarihSaatSet, UzakIP,
-        BTNServerIP, btnBaglan, btnBilgileriAl,
+        BTNServerIP,
         // device information
         EDTCIHAZID, cIP, CPort, CMac, CGateway, cIPMask, cDNS, CServerIP, cServerPort,
         cbKalibrasyonArti, btnKalibrasyonArti, cbKalibrasyonEksi, btnKalibrasyonEksi, cbSaat,
@@ -301,11 +301,17 @@ void TfrmMain::buildWindow() {
         cbDolapIsiYuksek, cbDolapIsiDusuk, btnDolapIsiSet, cbNemYuksek, cbNemDusuk, btnNem,
         cbOrtamIsiY, cbOrtamIsiD, btnOrtamIsi, cbBasincYuksek, cbBasincDusuk, btnBasinc,
         cbYakinIsiYuksek, cbYakinIsiDusuk, btnYakinIsi,
-        // exchange log, and "Kapat" below it
-        mmo, btnTemizle, btnKapat};
+        // exchange log
+        mmo, btnTemizle,
+        // bottom bar
+        btnBaglan, btnBilgileriAl, btnKapat};
     for (std::size_t i = 1; i < std::size(focusOrder); ++i) {
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
     }
+    setTabOrder(focusOrder[std::size(focusOrder) - 1], focusOrder[0]);
+    // Closing the ring moves the first box behind the last in Qt's chain, so the window
+    // would start elsewhere; it starts in the first box.
+    focusOrder[0]->setFocus();
 }
 
 void TfrmMain::buildHeader() {
