@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
     try {
         line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
         if (line.help) {
-            std::cout << kHelpText;
+            std::cout << HelpText();
             return kAllSucceeded;
         }
         const CommandKind kind = line.command.kind;

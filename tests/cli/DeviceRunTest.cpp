@@ -6,6 +6,8 @@
 #include "cli/ScriptConsole.h"
 #include "cli/SiteRun.h"
 #include "link/KelvraDM.h"
+#include "link/Protocol.h"
+#include "link/ReadoutField.h"
 #include "support/FakeDevice.h"
 #include "support/FakeHostNetwork.h"
 #include "support/ManualClock.h"
@@ -67,32 +69,39 @@ struct DeviceRunRow : test::NamedRow {
     long long elapsedMs;
 };
 
-const Texts& kReadout = test::kReadoutDatagrams;
+const Texts& kWholeReadout = test::kReadoutDatagrams;
+// The readout's values, and its pauses with every reply at once or none at all.
+constexpr std::size_t kAllValues = kReadoutFieldCount;
+constexpr long long kSilentReadsMs =
+    protocol::kConnectSettleMs + kReadCommandCount * test::kSilentReadMs;
+// A settings record too short for the ambient low limit ends the readout.
+const Texts kThroughSettings = test::ReadoutDatagramsThrough(ReadoutField::Time);
 
 const DeviceRunRow kRuns[] = {
     {{"connect"}, {"connect"}, Device::Answering, {"COK"}, true, "", 0, 900},
     {{"silent connect"}, {"connect"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
-    {{"read"}, {"read"}, Device::Answering, kReadout, true, "", 23, 5700},
-    // Nothing after an unanswered handshake, not 24 s of empty replies.
+    {{"read"}, {"read"}, Device::Answering, kWholeReadout, true, "", kAllValues, kReadoutPausesMs},
+    // Nothing after an unanswered handshake, not a whole readout of empty replies.
     {{"silent read"}, {"read"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
     // Every value handed over, empty, and the first silence named.
     {{"silent after the handshake"},
      {"read"},
      Device::SilentAfterHandshake,
-     kReadout,
+     kWholeReadout,
      false,
      "no reply to CAS",
-     23,
-     900 + 8 * 2600},
-    // Everything up to ambient_high, then the list error; the server is not asked.
+     kAllValues,
+     kSilentReadsMs},
+    // Everything up to ambient_high, then the list error; no read after it is sent.
     {{"short settings"},
      {"read"},
      Device::ShortSettings,
-     Texts(kReadout.begin(), kReadout.end() - 1),
+     kThroughSettings,
      false,
      "List index out of bounds (5)",
-     12,
-     900 + 7 * 600},
+     static_cast<std::size_t>(ReadoutField::AmbientLow),
+     protocol::kConnectSettleMs +
+         static_cast<long long>(kThroughSettings.size() - 1) * 2 * protocol::kCommandPauseMs},
     {{"limits"},
      {"set-limit", "cabinet", "30", "-10"},
      Device::Answering,
