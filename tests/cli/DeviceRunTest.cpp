@@ -256,13 +256,16 @@ TEST_F(DeviceRunTest, ReadHandsOverEveryValueByField) {
     for (int at = 0; at < kReadoutFieldCount; ++at) {
         EXPECT_EQ(outcome.values[at].first, static_cast<ReadoutField>(at));
     }
-    EXPECT_EQ(outcome.values[1].second, "KLV-2000");
-    EXPECT_EQ(outcome.values[2].second, "192.168.1.200");
-    EXPECT_EQ(outcome.values[4].second, "00.04.A3.12.34.56");
+    const auto value = [&outcome](ReadoutField field) {
+        return outcome.values[static_cast<std::size_t>(field)].second;
+    };
+    EXPECT_EQ(value(ReadoutField::Identity), "KLV-2000");
+    EXPECT_EQ(value(ReadoutField::Address), "192.168.1.200");
+    EXPECT_EQ(value(ReadoutField::Mac), "00.04.A3.12.34.56");
     // The record came in 4.8 s after 09:00:00 and says 12:30:05 on the same day.
-    EXPECT_EQ(outcome.values[10].second, "12601");
-    EXPECT_EQ(outcome.values[20].second, "v13");
-    EXPECT_EQ(outcome.values[22].second, "8080");
+    EXPECT_EQ(value(ReadoutField::ClockOffset), "12601");
+    EXPECT_EQ(value(ReadoutField::NearLow), "v13");
+    EXPECT_EQ(value(ReadoutField::ServerPort), "8080");
 }
 
 // A scan asks each address for the handshake and, only when answered, the identity.

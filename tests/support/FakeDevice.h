@@ -16,6 +16,9 @@ inline const std::vector<std::string> kReadoutDatagrams = ReadoutDatagrams();
 // The same up to the read whose reply fills field, that read included.
 std::vector<std::string> ReadoutDatagramsThrough(ReadoutField field);
 
+// A whole readout's log lines: the connect line, one a read and the identity's own.
+inline constexpr int kReadoutLogLines = kReadoutDatagramCount + 1;
+
 // A read that goes unanswered: the pauses around its reply wait and the wait itself.
 inline constexpr long long kSilentReadMs =
     2 * protocol::kCommandPauseMs + protocol::kReceiveTimeoutMs;

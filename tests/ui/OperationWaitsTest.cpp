@@ -104,7 +104,7 @@ private slots:
 
         // The readout ran to its end without a second operation inside it.
         QCOMPARE(rig_->endpoint.sent().size(), test::kReadoutDatagrams.size());
-        QCOMPARE(LogLines(w).size(), 10);
+        QCOMPARE(LogLines(w).size(), test::kReadoutLogLines);
         // Then the queued press has its turn, once.
         QTRY_VERIFY(rig_->endpoint.sent().size() > test::kReadoutDatagrams.size());
         QTest::qWait(50);
