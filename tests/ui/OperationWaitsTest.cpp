@@ -54,7 +54,7 @@ const QueuedInput kQueuedInputs[] = {
     {"click on Bağlan", PostClick, &TfrmMain::btnBaglan, 1},
     {"space key on Bağlan", PostKey<Qt::Key_Space>, &TfrmMain::btnBaglan, 1},
     {"enter key on Bağlan", PostKey<Qt::Key_Return>, &TfrmMain::btnBaglan, 1},
-    {"click on Bilgileri Al", PostClick, &TfrmMain::btnBilgileriAl, 9},
+    {"click on Bilgileri Al", PostClick, &TfrmMain::btnBilgileriAl, kReadoutDatagramCount},
 };
 
 } // namespace
