@@ -1,5 +1,5 @@
 // Prints how long `kelvra-cli read` takes for one simulated data logger against
-// the readout's 5.7 s of fixed pauses, and for many loggers at once, with the
+// the readout's fixed pauses, and for many loggers at once, with the
 // program's peak memory. Every simulator listens on its own loopback address, in a
 // private network namespace when the bench may make one.
 // Usage: cli_bench [runs] [devices]
@@ -7,7 +7,7 @@
 #include "e2e/support/ChildProgram.h"
 #include "e2e/support/PrivateNetwork.h"
 #include "e2e/support/SimProcess.h"
-#include "link/Protocol.h"
+#include "link/ReadoutField.h"
 
 #include <cstdio>
 #include <memory>
@@ -21,7 +21,6 @@ using namespace kelvra::e2e;
 
 constexpr int kDefaultRuns = 3;
 constexpr int kDefaultDevices = 50;
-constexpr int kReadoutQueries = 8;
 
 struct Figures {
     double meanSeconds = 0;
@@ -75,8 +74,7 @@ int main(int argc, char** argv) {
             devices.push_back(address + ":" + sims.back()->portText());
         }
 
-        using namespace kelvra::protocol;
-        const double pauses = (kConnectSettleMs + kReadoutQueries * 2 * kCommandPauseMs) / 1000.0;
+        const double pauses = kelvra::kReadoutPausesMs / 1000.0;
         const Figures one = ReadAll({devices.front()}, runs);
         Report("read, 1 device", one, pauses);
         const Figures many = ReadAll(devices, runs);

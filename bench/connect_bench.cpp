@@ -1,4 +1,4 @@
-// Prints how long the real link takes to connect, to run a readout's eight
+// Prints how long the real link takes to connect, to run a readout's
 // queries, to write a limit pair, to set the clock and to readdress a device (a
 // connect and four addresses) against kelvra-sim on loopback, next to the fixed
 // pauses those exchanges are made of. Usage: connect_bench [runs]
@@ -7,6 +7,7 @@
 #include "link/ClockSettings.h"
 #include "link/KelvraDM.h"
 #include "link/Protocol.h"
+#include "link/ReadoutField.h"
 #include "net/SystemClock.h"
 #include "net/SystemHostNetwork.h"
 #include "net/UdpEndpoint.h"
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -22,7 +24,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kDefaultRuns = 5;
-constexpr const char* kReadout[] = {"CAS", "CPR", "CMR", "CGR", "CKR", "CDR", "CSS", "CSR"};
 
 // The window's part: the log goes nowhere, the connection fields are the sim's.
 class QuietConsole : public kelvra::OperatorConsole {
@@ -82,17 +83,16 @@ int main(int argc, char** argv) {
         for (int i = 0; i < runs; ++i) {
             const auto start = Clock::now();
             dm.ConnectDevice("127.0.0.1", port);
-            for (const char* command : kReadout) {
-                if (dm.QueryDevice(command).empty()) {
-                    throw std::runtime_error(std::string("no reply to ") + command);
+            for (const std::string_view command : kelvra::ReadCommands()) {
+                if (dm.QueryDevice(std::string(command)).empty()) {
+                    throw std::runtime_error("no reply to " + std::string(command));
                 }
             }
             readouts.push_back(MillisecondsSince(start));
         }
-        constexpr int kQueries = sizeof(kReadout) / sizeof(kReadout[0]);
-        Report("connect + 8 queries", readouts,
-               kelvra::protocol::kConnectSettleMs +
-                   kQueries * 2 * kelvra::protocol::kCommandPauseMs);
+        const std::string readout =
+            "connect + " + std::to_string(kelvra::kReadCommandCount) + " queries";
+        Report(readout.c_str(), readouts, kelvra::kReadoutPausesMs);
 
         using kelvra::protocol::kCommandPauseMs;
         constexpr int kTransactionPausesMs = 3 * kCommandPauseMs; // handshake, set, reply

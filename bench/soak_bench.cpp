@@ -14,6 +14,7 @@
 #include "bench/SimulatedLogger.h"
 #include "e2e/support/ChildProgram.h"
 #include "e2e/support/PrivateNetwork.h"
+#include "link/ReadoutField.h"
 
 #include <algorithm>
 #include <array>
@@ -66,11 +67,6 @@ constexpr std::array<const char*, kOperations.size()> kOperationNames{
 
 constexpr std::array<const char*, 5> kQuantities{"ambient", "humidity", "pressure", "cabinet",
                                                  "near"};
-// What a read reports that the logger's state decides (the clock runs on, so not it).
-constexpr std::array<const char*, 17> kReadNames{
-    "identity",     "port",        "mac",           "gateway",      "mask",          "dns",
-    "ambient_high", "ambient_low", "humidity_high", "humidity_low", "pressure_high", "pressure_low",
-    "cabinet_high", "cabinet_low", "near_high",     "near_low",     "server"};
 // The clock's seven commands, each of which must be taken for the clock to be set.
 constexpr std::array<const char*, 7> kClockCommands{"CDYS", "CMHS", "CYRS", "CWSS",
                                                     "CHRS", "CMES", "CSDS"};
@@ -126,9 +122,14 @@ bool Took(const Step& step, const std::vector<JournalEntry>& entries, const std:
           const SimulatedLogger& logger) {
     switch (step.operation) {
     case Operation::Read:
-        return std::all_of(kReadNames.begin(), kReadNames.end(), [&](const char* name) {
-            return JsonField(line, name) == logger.holds().at(name);
-        });
+        // Every value the logger's state decides (the clock runs on, so not it).
+        return std::all_of(std::begin(kelvra::kReadout), std::end(kelvra::kReadout),
+                           [&](const kelvra::ReadoutEntry& entry) {
+                               const std::string name(entry.name);
+                               const auto held = logger.holds().find(name);
+                               return held == logger.holds().end() ||
+                                      JsonField(line, name) == held->second;
+                           });
     case Operation::SetClock:
         return std::all_of(kClockCommands.begin(), kClockCommands.end(), [&](const char* command) {
             return std::any_of(entries.begin(), entries.end(), [&](const JournalEntry& entry) {

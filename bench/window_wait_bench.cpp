@@ -9,6 +9,7 @@
 #include "e2e/support/SimProcess.h"
 #include "link/KelvraDM.h"
 #include "link/Protocol.h"
+#include "link/ReadoutField.h"
 #include "net/SystemClock.h"
 #include "net/UdpEndpoint.h"
 #include "support/FakeHostNetwork.h"
@@ -136,7 +137,6 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
     }
 
-    constexpr int kReadoutPauses = kConnectSettleMs + 8 * 2 * kCommandPauseMs;
     for (const int lateMs : {0, 400}) {
         const kelvra::e2e::SimProcess sim(
             lateMs > 0 ? std::vector<std::string>{"--late-ms", std::to_string(lateMs)}
@@ -150,8 +150,9 @@ int main(int argc, char** argv) {
         }
         const std::string what = "readout, replies +" + std::to_string(lateMs) + " ms";
         // The connect waits for the whole delay; a query's reply had 300 ms already.
-        const int lateBeyondPauses = lateMs + 8 * std::max(0, lateMs - kCommandPauseMs);
-        Report(what.c_str(), readout, kReadoutPauses + lateBeyondPauses);
+        const int lateBeyondPauses =
+            lateMs + kelvra::kReadCommandCount * std::max(0, lateMs - kCommandPauseMs);
+        Report(what.c_str(), readout, kelvra::kReadoutPausesMs + lateBeyondPauses);
     }
 
     // "Cihaza Uygula" as the operator starts it: a connect, then four addresses of

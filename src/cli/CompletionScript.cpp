@@ -65,7 +65,7 @@ template <typename Table> std::string NamesOf(const Table& table) {
 
 // Every long option the help text's option lines begin with.
 std::string OptionsOfHelp() {
-    std::istringstream help{std::string(kHelpText)};
+    std::istringstream help{HelpText()};
     std::string names;
     bool inOptions = false;
     for (std::string line; std::getline(help, line);) {

@@ -1,8 +1,15 @@
 #include "cli/HelpText.h"
 
+#include "link/ReadoutField.h"
+
+#include <cstddef>
+
 namespace kelvra::cli {
 
-const std::string_view kHelpText =
+namespace {
+
+// Before the readout's names.
+constexpr std::string_view kBeforeNames =
     R"(usage: kelvra-cli [--device HOST[:PORT]]... [--devices FILE] [--json | --csv] COMMAND [ARGS]
 
 Runs one device operation on one data logger, or on many at once.
@@ -70,13 +77,13 @@ Output: one line per device on standard output, written as soon as that device i
 done, so not necessarily in the order given: the device as HOST:PORT, "ok",
 "failed" or "unconfirmed", then the reason or, for read, the values as
 NAME=VALUE (quoted as in JSON when empty or holding blanks, quotes or "="). The
-names: identity_record,
-identity, address, port, mac, gateway, mask, dns, time, date, clock_offset_s,
-ambient_high, ambient_low, humidity_high, humidity_low, pressure_high,
-pressure_low, cabinet_high, cabinet_low, near_high, near_low, server,
-server_port. clock_offset_s is the device's clock minus this PC's when the
-settings record came in, in whole seconds, empty when the device's time or date
-cannot be read. With --json each line is an object with "device", "result"
+names, in the order printed:
+)";
+
+// After the names.
+constexpr std::string_view kAfterNames =
+    R"(clock_offset_s is the device's clock minus this PC's when the settings record
+came in, in whole seconds, empty when the device's time or date cannot be read. With --json each line is an object with "device", "result"
 ("ok", "failed", "unconfirmed", or "differs" below), "reason" when there is one and, for read,
 "values" by name. With --csv the first row names the columns: device, result,
 reason, then for read every name above, for scan identity_record, identity and
@@ -141,5 +148,24 @@ NAME=DEVICEVALUE (file FILEVALUE) after the result "differs", or after "failed"
 and the refused writes; with --json as "differences", by name, each with
 "device" and "file".
 )";
+
+constexpr std::size_t kLineWidth = 80;
+
+} // namespace
+
+std::string HelpText() {
+    std::string text(kBeforeNames);
+    std::string line;
+    for (const ReadoutEntry& entry : kReadout) {
+        const bool last = &entry == &kReadout[kReadoutFieldCount - 1];
+        const std::string word = std::string(entry.name) + (last ? "." : ",");
+        if (!line.empty() && line.size() + 1 + word.size() > kLineWidth) {
+            text += line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+    }
+    return text + line + "\n" + std::string(kAfterNames);
+}
 
 } // namespace kelvra::cli

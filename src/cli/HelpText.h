@@ -1,10 +1,11 @@
 #pragma once
 
-#include <string_view>
+#include <string>
 
 namespace kelvra::cli {
 
-// What --help prints; the manual page is made from the same text.
-extern const std::string_view kHelpText;
+// What --help prints, the readout's names from the link's table; the manual page is
+// made from the same text.
+std::string HelpText();
 
 } // namespace kelvra::cli

@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
     try {
         line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
         if (line.help) {
-            std::cout << kHelpText;
+            std::cout << HelpText();
             return kAllSucceeded;
         }
         if (line.version) {

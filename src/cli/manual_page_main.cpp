@@ -6,5 +6,5 @@
 #include <iostream>
 
 int main() {
-    std::cout << kelvra::cli::ManualPage(kelvra::cli::kHelpText, KELVRA_VERSION);
+    std::cout << kelvra::cli::ManualPage(kelvra::cli::HelpText(), KELVRA_VERSION);
 }

@@ -27,6 +27,11 @@ constexpr std::array<std::pair<int, ReadoutField>, 12> kSettingsPositions{{
     {13, ReadoutField::NearLow},
 }};
 
+// The identity comes first, also when it is all that is read.
+constexpr std::string_view kIdentityRead =
+    kReadout[static_cast<std::size_t>(ReadoutField::IdentityRecord)].command;
+static_assert(kReadout[0].use == ReplyUse::Identity);
+
 using Query = std::function<std::string(std::string_view command)>;
 
 // A read command that returns its reply and notes the first one left unanswered.
@@ -40,12 +45,11 @@ Query Querying(TFKelvraDM& dm, ReadoutResult& result) {
     };
 }
 
-void ReadIdentity(TFKelvraDM& dm, const std::string& ipText, const Query& query,
+void ReadIdentity(TFKelvraDM& dm, const std::string& ipText, const std::string& identity,
                   const ReadoutSink& sink) {
-    const std::string identity = query(protocol::kReadIdentity);
     sink(ReadoutField::IdentityRecord, identity);
     dm.LoadRecord(identity);
-    dm.Log(" CAS " + identity);
+    dm.Log(" " + std::string(kIdentityRead) + " " + identity);
     sink(ReadoutField::Identity, dm.Fields()[0]);
     sink(ReadoutField::Address, ipText);
 }
@@ -77,25 +81,35 @@ void HandOverSettings(TFKelvraDM& dm, const std::string& settings, const Readout
 ReadoutResult ReadDeviceInformation(TFKelvraDM& dm, const std::string& ipText,
                                     const std::string& portText, const ReadoutSink& sink,
                                     UnansweredHandshake unanswered) {
-    using namespace protocol;
-
     ReadoutResult result;
     result.handshakeAnswered = dm.ConnectDevice(ipText, portText);
     if (!result.handshakeAnswered && unanswered == UnansweredHandshake::Stop) {
         return result;
     }
     const Query query = Querying(dm, result);
-    ReadIdentity(dm, ipText, query, sink);
-
-    sink(ReadoutField::Port, query(kReadPort));
-    sink(ReadoutField::Mac, dm.FormatMac(query(kReadMac)));
-    sink(ReadoutField::Gateway, query(kReadGateway));
-    sink(ReadoutField::Mask, query(kReadMask));
-    sink(ReadoutField::Dns, query(kReadDns));
-    // A silent device: no values rather than stale ones, and the readout goes on.
-    HandOverSettings(dm, query(kReadSettings), sink);
-    sink(ReadoutField::Server, query(kReadServer));
-    sink(ReadoutField::ServerPort, std::string(kServerPort));
+    for (const ReadoutEntry& entry : kReadout) {
+        if (entry.command.empty()) {
+            continue;
+        }
+        const std::string reply = query(entry.command);
+        switch (entry.use) {
+        case ReplyUse::Identity:
+            ReadIdentity(dm, ipText, reply, sink);
+            break;
+        case ReplyUse::Mac:
+            sink(entry.field, dm.FormatMac(reply));
+            break;
+        case ReplyUse::Settings:
+            // A silent device: no values rather than stale ones, and the readout goes on.
+            HandOverSettings(dm, reply, sink);
+            break;
+        case ReplyUse::Text:
+        case ReplyUse::None:
+            sink(entry.field, reply);
+            break;
+        }
+    }
+    sink(ReadoutField::ServerPort, std::string(protocol::kServerPort));
     return result;
 }
 
@@ -116,7 +130,7 @@ ReadoutResult ReadDeviceIdentity(TFKelvraDM& dm, const std::string& ipText,
     ReadoutResult result;
     result.handshakeAnswered = dm.ConnectDevice(ipText, portText);
     if (result.handshakeAnswered) {
-        ReadIdentity(dm, ipText, Querying(dm, result), sink);
+        ReadIdentity(dm, ipText, Querying(dm, result)(kIdentityRead), sink);
     }
     return result;
 }

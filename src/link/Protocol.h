@@ -1,6 +1,7 @@
 #pragma once
 
-// Every name, pause, time-out and size of the device protocol.
+// Every name, pause, time-out and size of the device protocol; the read commands are
+// the readout table's.
 
 #include <string_view>
 
@@ -36,14 +37,8 @@ inline constexpr int kTallyRefused = 10;
 // Commands.
 inline constexpr std::string_view kHandshake = "COK";
 inline constexpr std::string_view kAccepted = "OK";
-inline constexpr std::string_view kReadIdentity = "CAS";
-inline constexpr std::string_view kReadPort = "CPR";
-inline constexpr std::string_view kReadMac = "CMR";
-inline constexpr std::string_view kReadGateway = "CGR";
-inline constexpr std::string_view kReadMask = "CKR";
-inline constexpr std::string_view kReadDns = "CDR";
-inline constexpr std::string_view kReadSettings = "CSS";
-inline constexpr std::string_view kReadServer = "CSR";
+// The read commands stand in the readout's table (ReadoutField.h), each beside the
+// values its reply fills.
 
 // Alarm limits: "C", the quantity's letter, "H" or "L", "S". The calibration value
 // has one command for both of its boxes.

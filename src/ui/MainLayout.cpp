@@ -5,6 +5,7 @@
 #include "ui/Accessibility.h"
 #include "ui/Main.h"
 #include "ui/Pictures.h"
+#include "ui/ReadoutBoxes.h"
 #include "ui/WindowFont.h"
 
 #include <QBoxLayout>
@@ -22,6 +23,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <iterator>
+#include <optional>
 
 namespace kelvra {
 
@@ -71,13 +73,14 @@ QFrame#pnlSaatTarih { border: 1px solid #a9adb3; border-radius: 3px; }
 // window and the command line name them alike. Each is a string literal, so its
 // data() ends in a NUL.
 struct FieldSpec {
-    TCaptionedEdit* TfrmMain::*member;
+    TCaptionedEdit* TfrmMain::*member; // null for a box no handler names
     const char* name;
     const char* caption;
     int captionWidth;
     int boxWidth;
     const char* text;
     bool readOnly;
+    std::optional<ReadoutField> shows{}; // the readout value it shows
 };
 
 // Caption settings first, box bounds last, so the caption lands next to the box.
@@ -97,7 +100,12 @@ TCaptionedEdit* AddField(TfrmMain& form, QWidget* parent, const FieldSpec& field
     box->setText(QString::fromUtf8(field.text));
     box->setReadOnly(field.readOnly);
     box->setGeometry(boxLeft, boxTop, field.boxWidth, kBoxHeight);
-    form.*field.member = box;
+    if (field.member != nullptr) {
+        form.*field.member = box;
+    }
+    if (field.shows) {
+        SetShownField(*box, *field.shows);
+    }
     return box;
 }
 
@@ -182,6 +190,8 @@ template <class W> W* Fixed(W* widget, int width, int height) {
 // The first row below a group's title, and the first row in an untitled frame.
 constexpr int kTitledFirstRow = 15;
 constexpr int kFrameFirstRow = 8;
+// Below the last row of an untitled frame.
+constexpr int kFrameLastRowGap = 7;
 
 // Boxes in one column, one row under the other.
 struct RowGrid {
@@ -220,27 +230,23 @@ void TfrmMain::buildWindow() {
 
     NameRepeatedCaptions(*this);
 
-    // Tab walks the fields and buttons column by column, each from the top down. A
-    // button comes after the boxes it stands beside, and a button of the bottom bar
-    // ends the column it stands under.
-    QWidget* const focusOrder[] = {
-        // left column
-        cihazIP, cihazPort, yeniCihazIP, btnYeniIP, yeniAgGecidi, btnAltAg, yeniVarsayilanAg,
-        btnVarsayilanAg, yeniDNS, btnDNS, btnCihazaUygula, deTarihSaat, btnTarihSaatSet, UzakIP,
-        BTNServerIP, btnBaglan, btnBilgileriAl,
-        // device information
-        EDTCIHAZID, cIP, CPort, CMac, CGateway, cIPMask, cDNS, CServerIP, cServerPort,
-        cbKalibrasyonArti, btnKalibrasyonArti, cbKalibrasyonEksi, btnKalibrasyonEksi, cbSaat,
-        cbTarih,
-        // alarm limits
-        cbDolapIsiYuksek, cbDolapIsiDusuk, btnDolapIsiSet, cbNemYuksek, cbNemDusuk, btnNem,
-        cbOrtamIsiY, cbOrtamIsiD, btnOrtamIsi, cbBasincYuksek, cbBasincDusuk, btnBasinc,
-        cbYakinIsiYuksek, cbYakinIsiDusuk, btnYakinIsi,
-        // exchange log, and "Kapat" below it
-        mmo, btnTemizle, btnKapat};
-    for (std::size_t i = 1; i < std::size(focusOrder); ++i) {
-        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    // Tab follows the order the window is built in: column by column, each from the top
+    // down, a button after the boxes it stands beside, then the bottom bar from left to
+    // right, and from "Kapat" back to the first box. A new row takes its place by itself.
+    QList<QWidget*> stops;
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0 && !widget->objectName().isEmpty() &&
+            !widget->objectName().startsWith(QStringLiteral("qt_"))) {
+            stops << widget;
+        }
     }
+    for (qsizetype i = 1; i < stops.size(); ++i) {
+        setTabOrder(stops[i - 1], stops[i]);
+    }
+    setTabOrder(stops.last(), stops.first());
+    // Closing the ring moves the first box behind the last in Qt's chain, so the window
+    // would start elsewhere; it starts in the first box.
+    stops.first()->setFocus();
 }
 
 void TfrmMain::buildHeader() {
@@ -329,13 +335,13 @@ QWidget* TfrmMain::buildLeftColumn() {
     const RowGrid toWrite{wideBoxLeft, kTitledFirstRow, 23};
     const FieldSpec writeFields[] = {
         {&TfrmMain::yeniCihazIP, "yeniCihazIP", kDeviceAddressKind.caption.data(), 120, 90,
-         "192.168.1.200", false},
+         "192.168.1.200", false, kDeviceAddressKind.field},
         {&TfrmMain::yeniAgGecidi, "yeniAgGecidi", kSubnetMaskKind.caption.data(), 120, 90,
-         "255.255.255.0", false},
+         "255.255.255.0", false, kSubnetMaskKind.field},
         {&TfrmMain::yeniVarsayilanAg, "yeniVarsayilanAg", kGatewayKind.caption.data(), 120, 90,
-         "192.168.1.1", false},
+         "192.168.1.1", false, kGatewayKind.field},
         {&TfrmMain::yeniDNS, "yeniDNS", kDnsServerKind.caption.data(), 120, 90, "192.168.1.1",
-         false},
+         false, kDnsServerKind.field},
     };
     QToolButton* TfrmMain::*const writeButtons[] = {&TfrmMain::btnYeniIP, &TfrmMain::btnAltAg,
                                                     &TfrmMain::btnVarsayilanAg, &TfrmMain::btnDNS};
@@ -373,27 +379,31 @@ QWidget* TfrmMain::buildDeviceColumn() {
     cbcihazbilgileri =
         Fixed(Group(cxTabSheet6, "cbcihazbilgileri", "Cihaz Bilgileri"), kDeviceColumnWidth, 0);
     auto* stack = Stack(cbcihazbilgileri, 1);
-    cxGroupBox1 = Fixed(Group(cbcihazbilgileri, "cxGroupBox1", ""), 0, 220);
+    // The device's values, one row a box from the top down; the group grows with its
+    // rows. The two wider "Modem" captions reach further left; all boxes share a column.
+    const FieldSpec identityFields[] = {
+        {&TfrmMain::EDTCIHAZID, "EDTCIHAZID", "Cihaz ID", 60, 90, "", false,
+         ReadoutField::Identity},
+        {&TfrmMain::cIP, "cIP", "IP Adresi", 60, 90, "", true, ReadoutField::Address},
+        {&TfrmMain::CPort, "CPort", "Port", 60, 90, "", true, ReadoutField::Port},
+        {&TfrmMain::CMac, "CMac", "Mac", 60, 90, "", true, ReadoutField::Mac},
+        {&TfrmMain::CGateway, "CGateway", "Gateway", 60, 90, "", true, ReadoutField::Gateway},
+        {&TfrmMain::cIPMask, "cIPMask", "Ip Mask", 60, 90, "", true, ReadoutField::Mask},
+        {&TfrmMain::cDNS, "cDNS", "DNS", 60, 90, "", true, ReadoutField::Dns},
+        {&TfrmMain::CServerIP, "CServerIP", "Modem Ip", 68, 90, "", true, ReadoutField::Server},
+        {&TfrmMain::cServerPort, "cServerPort", "Modem Port", 68, 90, "", true,
+         ReadoutField::ServerPort},
+    };
+    const RowGrid identity{3 + 68 + kCaptionGap, kFrameFirstRow, 23};
+    const int identityRows = static_cast<int>(std::size(identityFields));
+    cxGroupBox1 = Fixed(Group(cbcihazbilgileri, "cxGroupBox1", ""), 0,
+                        identity.row(identityRows - 1) + kBoxHeight + kFrameLastRowGap);
     cxGroupBox2 = Fixed(Group(cbcihazbilgileri, "cxGroupBox2", "Kalibrasyon"), 0, 62);
     pnlSaatTarih = Fixed(Panel(cbcihazbilgileri, "pnlSaatTarih"), 0, 105);
     stack->addWidget(cxGroupBox1);
     stack->addWidget(cxGroupBox2);
     stack->addWidget(pnlSaatTarih);
     stack->addStretch(1);
-
-    // The two wider "Modem" captions reach further left; all boxes share a column.
-    const RowGrid identity{3 + 68 + kCaptionGap, kFrameFirstRow, 23};
-    const FieldSpec identityFields[] = {
-        {&TfrmMain::EDTCIHAZID, "EDTCIHAZID", "Cihaz ID", 60, 90, "", false},
-        {&TfrmMain::cIP, "cIP", "IP Adresi", 60, 90, "", true},
-        {&TfrmMain::CPort, "CPort", "Port", 60, 90, "", true},
-        {&TfrmMain::CMac, "CMac", "Mac", 60, 90, "", true},
-        {&TfrmMain::CGateway, "CGateway", "Gateway", 60, 90, "", true},
-        {&TfrmMain::cIPMask, "cIPMask", "Ip Mask", 60, 90, "", true},
-        {&TfrmMain::cDNS, "cDNS", "DNS", 60, 90, "", true},
-        {&TfrmMain::CServerIP, "CServerIP", "Modem Ip", 68, 90, "", true},
-        {&TfrmMain::cServerPort, "cServerPort", "Modem Port", 68, 90, "", true},
-    };
     int row = 0;
     for (const FieldSpec& field : identityFields) {
         AddField(*this, cxGroupBox1, field, identity.boxLeft, identity.row(row++));
@@ -414,9 +424,11 @@ QWidget* TfrmMain::buildDeviceColumn() {
         ArrowButton(cxGroupBox2, "btnKalibrasyonEksi", minus, "Kalibrasyon - değerini");
 
     const RowGrid clock{6 + 75 + kCaptionGap, kFrameFirstRow, kRowStep};
-    AddField(*this, pnlSaatTarih, {&TfrmMain::cbSaat, "cbSaat", "Saat", 75, 74, "", true},
+    AddField(*this, pnlSaatTarih,
+             {&TfrmMain::cbSaat, "cbSaat", "Saat", 75, 74, "", true, ReadoutField::Time},
              clock.boxLeft, clock.row(0));
-    AddField(*this, pnlSaatTarih, {&TfrmMain::cbTarih, "cbTarih", "Tarih", 75, 75, "", true},
+    AddField(*this, pnlSaatTarih,
+             {&TfrmMain::cbTarih, "cbTarih", "Tarih", 75, 75, "", true, ReadoutField::Date},
              clock.boxLeft, clock.row(1));
     return cbcihazbilgileri;
 }
@@ -440,40 +452,50 @@ QWidget* TfrmMain::buildLimitsColumn() {
         {&TfrmMain::gbDolapIsi,
          "gbDolapIsi",
          "Dolap Isı",
-         {&TfrmMain::cbDolapIsiYuksek, "cbDolapIsiYuksek", "En Yüksek", 75, 75, "", false},
-         {&TfrmMain::cbDolapIsiDusuk, "cbDolapIsiDusuk", "En Düşük", 75, 75, "", false},
+         {&TfrmMain::cbDolapIsiYuksek, "cbDolapIsiYuksek", "En Yüksek", 75, 75, "", false,
+          ReadoutField::CabinetHigh},
+         {&TfrmMain::cbDolapIsiDusuk, "cbDolapIsiDusuk", "En Düşük", 75, 75, "", false,
+          ReadoutField::CabinetLow},
          &TfrmMain::btnDolapIsiSet,
          "btnDolapIsiSet",
          "Dolap Isı sınırlarını"},
         {&TfrmMain::gbNem,
          "gbNem",
          "Nem",
-         {&TfrmMain::cbNemYuksek, "cbNemYuksek", "En Yüksek", 75, 75, "", false},
-         {&TfrmMain::cbNemDusuk, "cbNemDusuk", "En Düşük", 75, 75, "", false},
+         {&TfrmMain::cbNemYuksek, "cbNemYuksek", "En Yüksek", 75, 75, "", false,
+          ReadoutField::HumidityHigh},
+         {&TfrmMain::cbNemDusuk, "cbNemDusuk", "En Düşük", 75, 75, "", false,
+          ReadoutField::HumidityLow},
          &TfrmMain::btnNem,
          "btnNem",
          "Nem sınırlarını"},
         {&TfrmMain::gbOrtamIsi,
          "gbOrtamIsi",
          "Ortam Isı",
-         {&TfrmMain::cbOrtamIsiY, "cbOrtamIsiY", "En Yüksek", 75, 75, "", false},
-         {&TfrmMain::cbOrtamIsiD, "cbOrtamIsiD", "En Düşük", 75, 75, "", false},
+         {&TfrmMain::cbOrtamIsiY, "cbOrtamIsiY", "En Yüksek", 75, 75, "", false,
+          ReadoutField::AmbientHigh},
+         {&TfrmMain::cbOrtamIsiD, "cbOrtamIsiD", "En Düşük", 75, 75, "", false,
+          ReadoutField::AmbientLow},
          &TfrmMain::btnOrtamIsi,
          "btnOrtamIsi",
          "Ortam Isı sınırlarını"},
         {&TfrmMain::gbBasinc,
          "gbBasinc",
          "Basınç",
-         {&TfrmMain::cbBasincYuksek, "cbBasincYuksek", "En Yüksek", 75, 75, "", false},
-         {&TfrmMain::cbBasincDusuk, "cbBasincDusuk", "En Düşük", 75, 75, "", false},
+         {&TfrmMain::cbBasincYuksek, "cbBasincYuksek", "En Yüksek", 75, 75, "", false,
+          ReadoutField::PressureHigh},
+         {&TfrmMain::cbBasincDusuk, "cbBasincDusuk", "En Düşük", 75, 75, "", false,
+          ReadoutField::PressureLow},
          &TfrmMain::btnBasinc,
          "btnBasinc",
          "Basınç sınırlarını"},
         {&TfrmMain::gbYakinIsi,
          "gbYakinIsi",
          "Yakın Isı",
-         {&TfrmMain::cbYakinIsiYuksek, "cbYakinIsiYuksek", "Yüksek", 75, 75, "", false},
-         {&TfrmMain::cbYakinIsiDusuk, "cbYakinIsiDusuk", "Düşük", 75, 75, "", false},
+         {&TfrmMain::cbYakinIsiYuksek, "cbYakinIsiYuksek", "Yüksek", 75, 75, "", false,
+          ReadoutField::NearHigh},
+         {&TfrmMain::cbYakinIsiDusuk, "cbYakinIsiDusuk", "Düşük", 75, 75, "", false,
+          ReadoutField::NearLow},
          &TfrmMain::btnYakinIsi,
          "btnYakinIsi",
          "Yakın Isı sınırlarını"},

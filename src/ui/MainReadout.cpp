@@ -1,9 +1,10 @@
 #include "link/DeviceReadout.h"
 #include "link/KelvraDM.h"
 #include "ui/Main.h"
+#include "ui/ReadoutBoxes.h"
 
 #include <QString>
-#include <utility>
+#include <QVariant>
 
 namespace kelvra {
 
@@ -15,38 +16,22 @@ void Show(TCaptionedEdit* box, const std::string& text) {
     box->setCursorPosition(0);
 }
 
-// The boxes each readout value lands in, in the order they are filled; network
-// settings also fill the boxes of the values to be written.
-using BoxMember = TCaptionedEdit* TfrmMain::*;
-constexpr std::pair<ReadoutField, BoxMember> kBoxes[] = {
-    {ReadoutField::Identity, &TfrmMain::EDTCIHAZID},
-    {ReadoutField::Address, &TfrmMain::yeniCihazIP},
-    {ReadoutField::Address, &TfrmMain::cIP},
-    {ReadoutField::Port, &TfrmMain::CPort},
-    {ReadoutField::Mac, &TfrmMain::CMac},
-    {ReadoutField::Gateway, &TfrmMain::CGateway},
-    {ReadoutField::Gateway, &TfrmMain::yeniVarsayilanAg},
-    {ReadoutField::Mask, &TfrmMain::cIPMask},
-    {ReadoutField::Mask, &TfrmMain::yeniAgGecidi},
-    {ReadoutField::Dns, &TfrmMain::cDNS},
-    {ReadoutField::Dns, &TfrmMain::yeniDNS},
-    {ReadoutField::Time, &TfrmMain::cbSaat},
-    {ReadoutField::Date, &TfrmMain::cbTarih},
-    {ReadoutField::AmbientHigh, &TfrmMain::cbOrtamIsiY},
-    {ReadoutField::AmbientLow, &TfrmMain::cbOrtamIsiD},
-    {ReadoutField::HumidityHigh, &TfrmMain::cbNemYuksek},
-    {ReadoutField::HumidityLow, &TfrmMain::cbNemDusuk},
-    {ReadoutField::PressureHigh, &TfrmMain::cbBasincYuksek},
-    {ReadoutField::PressureLow, &TfrmMain::cbBasincDusuk},
-    {ReadoutField::CabinetHigh, &TfrmMain::cbDolapIsiYuksek},
-    {ReadoutField::CabinetLow, &TfrmMain::cbDolapIsiDusuk},
-    {ReadoutField::NearHigh, &TfrmMain::cbYakinIsiYuksek},
-    {ReadoutField::NearLow, &TfrmMain::cbYakinIsiDusuk},
-    {ReadoutField::Server, &TfrmMain::CServerIP},
-    {ReadoutField::ServerPort, &TfrmMain::cServerPort},
-};
+// A box's shown value, kept as a property of the box.
+constexpr const char* kShownFieldProperty = "kelvraReadoutField";
 
 } // namespace
+
+void SetShownField(QObject& box, ReadoutField field) {
+    box.setProperty(kShownFieldProperty, static_cast<int>(field));
+}
+
+std::optional<ReadoutField> ShownField(const QObject& box) {
+    const QVariant field = box.property(kShownFieldProperty);
+    if (!field.isValid()) {
+        return std::nullopt;
+    }
+    return static_cast<ReadoutField>(field.toInt());
+}
 
 // Reads the whole device into the window, box by box as the values arrive, so an
 // error shows every value read before it. The readout goes on whether the handshake
@@ -55,12 +40,14 @@ void TfrmMain::btnBilgileriAlClick() {
     if (dataModule_ == nullptr) {
         return;
     }
+    // Each value goes to every box whose row shows it.
+    const QList<TCaptionedEdit*> boxes = findChildren<TCaptionedEdit*>();
     ReadDeviceInformation(*dataModule_, cihazIP->text().toStdString(),
                           cihazPort->text().toStdString(),
-                          [this](ReadoutField field, const std::string& value) {
-                              for (const auto& [boxField, box] : kBoxes) {
-                                  if (boxField == field) {
-                                      Show(this->*box, value);
+                          [&boxes](ReadoutField field, const std::string& value) {
+                              for (TCaptionedEdit* box : boxes) {
+                                  if (ShownField(*box) == field) {
+                                      Show(box, value);
                                   }
                               }
                           });

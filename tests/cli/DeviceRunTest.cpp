@@ -7,6 +7,8 @@
 #include "cli/ScriptConsole.h"
 #include "cli/SiteRun.h"
 #include "link/KelvraDM.h"
+#include "link/Protocol.h"
+#include "link/ReadoutField.h"
 #include "support/FakeDevice.h"
 #include "support/FakeHostNetwork.h"
 #include "support/ManualClock.h"
@@ -79,7 +81,13 @@ struct DeviceRunRow : test::NamedRow {
     const char* line = ""; // the output line, when given
 };
 
-const Texts& kReadout = test::kReadoutDatagrams;
+const Texts& kWholeReadout = test::kReadoutDatagrams;
+// The readout's values, and its pauses with every reply at once or none at all.
+constexpr std::size_t kAllValues = kReadoutFieldCount;
+constexpr long long kSilentReadsMs =
+    protocol::kConnectSettleMs + kReadCommandCount * test::kSilentReadMs;
+// A settings record too short for the ambient low limit ends the readout.
+const Texts kThroughSettings = test::ReadoutDatagramsThrough(ReadoutField::Time);
 
 const Texts kApply{"apply",     "--address", "10.0.0.7", "--mask",  "255.0.0.0",
                    "--gateway", "10.0.0.1",  "--dns",    "10.0.0.2"};
@@ -97,27 +105,28 @@ Texts NoVerify(Texts arguments) {
 const DeviceRunRow kRuns[] = {
     {{"connect"}, {"connect"}, Device::Answering, {"COK"}, true, "", 0, 900},
     {{"silent connect"}, {"connect"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
-    {{"read"}, {"read"}, Device::Answering, kReadout, true, "", 23, 5700},
-    // Nothing after an unanswered handshake, not 24 s of empty replies.
+    {{"read"}, {"read"}, Device::Answering, kWholeReadout, true, "", kAllValues, kReadoutPausesMs},
+    // Nothing after an unanswered handshake, not a whole readout of empty replies.
     {{"silent read"}, {"read"}, Device::Silent, {"COK"}, false, "not answering", 0, 2900},
     // Every value handed over, empty, and the first silence named.
     {{"silent after the handshake"},
      {"read"},
      Device::SilentAfterHandshake,
-     kReadout,
+     kWholeReadout,
      false,
      "no reply to CAS",
-     23,
-     900 + 8 * 2600},
-    // Everything up to ambient_high, then the list error; the server is not asked.
+     kAllValues,
+     kSilentReadsMs},
+    // Everything up to ambient_high, then the list error; no read after it is sent.
     {{"short settings"},
      {"read"},
      Device::ShortSettings,
-     Texts(kReadout.begin(), kReadout.end() - 1),
+     kThroughSettings,
      false,
      "List index out of bounds (5)",
-     12,
-     900 + 7 * 600},
+     static_cast<std::size_t>(ReadoutField::AmbientLow),
+     protocol::kConnectSettleMs +
+         static_cast<long long>(kThroughSettings.size() - 1) * 2 * protocol::kCommandPauseMs},
     {{"limits"},
      {"--no-verify", "set-limit", "cabinet", "30", "-10"},
      Device::Answering,
@@ -341,13 +350,16 @@ TEST_F(DeviceRunTest, ReadHandsOverEveryValueByField) {
     for (int at = 0; at < kReadoutFieldCount; ++at) {
         EXPECT_EQ(outcome.values[at].first, static_cast<ReadoutField>(at));
     }
-    EXPECT_EQ(outcome.values[1].second, "KLV-2000");
-    EXPECT_EQ(outcome.values[2].second, "192.168.1.200");
-    EXPECT_EQ(outcome.values[4].second, "00.04.A3.12.34.56");
+    const auto value = [&outcome](ReadoutField field) {
+        return outcome.values[static_cast<std::size_t>(field)].second;
+    };
+    EXPECT_EQ(value(ReadoutField::Identity), "KLV-2000");
+    EXPECT_EQ(value(ReadoutField::Address), "192.168.1.200");
+    EXPECT_EQ(value(ReadoutField::Mac), "00.04.A3.12.34.56");
     // The record came in 4.8 s after 09:00:00 and says 12:30:05 on the same day.
-    EXPECT_EQ(outcome.values[10].second, "12601");
-    EXPECT_EQ(outcome.values[20].second, "v13");
-    EXPECT_EQ(outcome.values[22].second, "8080");
+    EXPECT_EQ(value(ReadoutField::ClockOffset), "12601");
+    EXPECT_EQ(value(ReadoutField::NearLow), "v13");
+    EXPECT_EQ(value(ReadoutField::ServerPort), "8080");
 }
 
 // A scan asks each address for the handshake and, only when answered, the identity.

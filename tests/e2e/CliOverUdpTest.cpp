@@ -74,8 +74,9 @@ TEST_F(CliOverUdp, ReadsEveryDeviceAtOnceAndReportsTheSilentOne) {
         EXPECT_TRUE(Has(line, R"("ambient_high":"35","ambient_low":"5","humidity_high":"80",)"
                               R"("humidity_low":"20","pressure_high":"1050","pressure_low":"950",)"
                               R"("cabinet_high":"40","cabinet_low":"10","near_high":"45",)"
-                              R"("near_low":"15","server":"192.168.1.100","server_port":"8080"})"))
+                              R"("near_low":"15","server":"192.168.1.100",)"))
             << line;
+        EXPECT_TRUE(Has(line, R"("server_port":"8080")")) << line;
     }
     EXPECT_EQ(LineOf(run, silentDevice()), R"({"device":")" + silentDevice() +
                                                R"(","result":"failed","reason":"not answering"})");

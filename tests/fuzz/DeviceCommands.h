@@ -2,10 +2,12 @@
 
 // The commands a data logger can be sent, as a pure predicate over one datagram.
 // Spelled here apart from link/Protocol.h and the callers' tables, so that a wrong
-// name or shape there shows up as a finding rather than agreeing with itself.
+// name or shape there shows up as a finding rather than agreeing with itself; the
+// read commands are the readout table's, which the simulator's own list checks.
 
 #include "core/Errors.h"
 #include "core/IntegerText.h"
+#include "link/ReadoutField.h"
 
 #include <algorithm>
 #include <array>
@@ -32,11 +34,10 @@ inline bool StartsWith(std::string_view text, std::string_view head) {
     return text.substr(0, head.size()) == head;
 }
 
-// Handshake and the eight reads.
+// Handshake and the reads.
 inline bool IsFixedCommand(std::string_view datagram) {
-    constexpr std::array<std::string_view, 9> kFixed = {"COK", "CAS", "CPR", "CMR", "CGR",
-                                                        "CKR", "CDR", "CSS", "CSR"};
-    return std::find(kFixed.begin(), kFixed.end(), datagram) != kFixed.end();
+    constexpr auto kReads = ReadCommands();
+    return datagram == "COK" || std::find(kReads.begin(), kReads.end(), datagram) != kReads.end();
 }
 
 // A limit or the calibration value: the value as typed (0 or more, in decimal) and

@@ -12,6 +12,7 @@
 #include "fuzz/DeviceCommands.h"
 #include "fuzz/FuzzChecks.h"
 #include "link/KelvraDM.h"
+#include "link/ReadoutField.h"
 #include "support/FakeConsole.h"
 #include "support/FakeHostNetwork.h"
 #include "support/ManualClock.h"
@@ -499,8 +500,7 @@ private:
     // An empty entry means a text of the input's own.
     static constexpr std::array<std::string_view, 8> kPorts = {"10001", " 10001", "10001 ", "65536",
                                                                "-1",    "$2711",  "port",   ""};
-    static constexpr std::array<std::string_view, 8> kReads = {"CAS", "CPR", "CMR", "CGR",
-                                                               "CKR", "CDR", "CSS", "CSR"};
+    static constexpr std::array<std::string_view, kReadCommandCount> kReads = ReadCommands();
     static constexpr std::array<std::string_view, 11> kLimitCommands = {
         "CTHS", "CTLS", "CHHS", "CHLS", "CPHS", "CPLS", "CFHS", "CFLS", "CNHS", "CNLS", "CFVS"};
     static constexpr std::array<std::string_view, 12> kLimitValues = {

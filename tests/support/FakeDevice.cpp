@@ -11,20 +11,49 @@ ScriptedEndpoint::Responder FakeDevice::responder() const {
             return ScriptedReply::receiveFails(error->second);
         }
         const auto it = device.replies.find(datagram);
-        const std::string& reply = datagram == "COK"            ? device.handshakeReply
-                                   : it != device.replies.end() ? it->second
-                                                                : device.setReply;
+        const std::string& reply = datagram == protocol::kHandshake ? device.handshakeReply
+                                   : it != device.replies.end()     ? it->second
+                                                                    : device.setReply;
         return reply.empty() ? ScriptedReply::silence() : ScriptedReply::answer(reply);
     };
 }
 
+std::vector<std::string> ReadoutDatagrams() {
+    return ReadoutDatagramsThrough(kReadout[kReadoutFieldCount - 1].field);
+}
+
+std::vector<std::string> ReadoutDatagramsThrough(ReadoutField field) {
+    std::vector<std::string> datagrams{std::string(protocol::kHandshake)};
+    for (const ReadoutEntry& entry : kReadout) {
+        if (entry.field > field) {
+            break;
+        }
+        if (!entry.command.empty()) {
+            datagrams.emplace_back(entry.command);
+        }
+    }
+    return datagrams;
+}
+
 FakeDevice FakeDevice::answeringReadout() {
-    FakeDevice d;
-    d.replies = {
-        {"CAS", "KLV-2000|FW2.3|SN4711"}, {"CPR", "10001"},         {"CMR", "0.4.163.18.52.86"},
-        {"CGR", "192.168.1.1"},           {"CKR", "255.255.255.0"}, {"CDR", "192.168.1.2"},
-        {"CSS", SettingsRecord(14)},      {"CSR", "10.0.0.9"},
+    const std::map<ReadoutField, std::string> replies{
+        {ReadoutField::IdentityRecord, "KLV-2000|FW2.3|SN4711"},
+        {ReadoutField::Port, "10001"},
+        {ReadoutField::Mac, "0.4.163.18.52.86"},
+        {ReadoutField::Gateway, "192.168.1.1"},
+        {ReadoutField::Mask, "255.255.255.0"},
+        {ReadoutField::Dns, "192.168.1.2"},
+        {ReadoutField::Time, SettingsRecord(14)},
+        {ReadoutField::Server, "10.0.0.9"},
     };
+    FakeDevice d;
+    for (const ReadoutEntry& entry : kReadout) {
+        if (!entry.command.empty()) {
+            const auto given = replies.find(entry.field);
+            d.replies[std::string(entry.command)] =
+                given != replies.end() ? given->second : std::string(entry.name);
+        }
+    }
     return d;
 }
 

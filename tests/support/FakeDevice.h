@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Protocol.h"
+#include "link/ReadoutField.h"
 #include "support/ScriptedEndpoint.h"
 
 #include <map>
@@ -8,9 +10,18 @@
 
 namespace kelvra::test {
 
-// A readout's datagrams: the handshake, then the eight read commands in their order.
-inline const std::vector<std::string> kReadoutDatagrams{"COK", "CAS", "CPR", "CMR", "CGR",
-                                                        "CKR", "CDR", "CSS", "CSR"};
+// A readout's datagrams: the handshake, then the read commands in their order.
+std::vector<std::string> ReadoutDatagrams();
+inline const std::vector<std::string> kReadoutDatagrams = ReadoutDatagrams();
+// The same up to the read whose reply fills field, that read included.
+std::vector<std::string> ReadoutDatagramsThrough(ReadoutField field);
+
+// A whole readout's log lines: the connect line, one a read and the identity's own.
+inline constexpr int kReadoutLogLines = kReadoutDatagramCount + 1;
+
+// A read that goes unanswered: the pauses around its reply wait and the wait itself.
+inline constexpr long long kSilentReadMs =
+    2 * protocol::kCommandPauseMs + protocol::kReceiveTimeoutMs;
 
 // A device as a table: a reply per command, the handshake's reply and the reply to
 // every other (set) command. An empty reply is silence.
@@ -23,7 +34,8 @@ struct FakeDevice {
 
     ScriptedEndpoint::Responder responder() const;
 
-    // A device that answers the whole readout.
+    // A device that answers the whole readout; a read with no reply of its own here
+    // is answered with its field's name.
     static FakeDevice answeringReadout();
 };
 

@@ -19,7 +19,6 @@
 #include <QToolButton>
 #include <QtTest>
 #include <algorithm>
-#include <tuple>
 
 namespace kelvra::uitest {
 
@@ -125,13 +124,39 @@ void CollectShownControls(QAccessibleInterface* node, QList<QAccessibleInterface
     }
 }
 
+// The stops of the focus from the window's focused widget on, each key pressed on
+// the focused widget, until the focus is back where it began.
+QList<QWidget*> KeyWalk(QWidget& window, Qt::Key key) {
+    const Qt::KeyboardModifiers modifiers =
+        key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+    QList<QWidget*> stops{window.focusWidget()};
+    while (stops.last() != nullptr && stops.size() < 100) {
+        QTest::keyClick(stops.last(), key, modifiers);
+        if (window.focusWidget() == stops.first()) {
+            break;
+        }
+        stops << window.focusWidget();
+    }
+    return stops;
+}
+
+// The stops of Tab from the first box on: the four columns, then the bottom bar.
+const char* const kTabStops =
+    "cihazIP cihazPort yeniCihazIP yeniAgGecidi yeniVarsayilanAg yeniDNS btnCihazaUygula "
+    "deTarihSaat btnTarihSaatSet UzakIP BTNServerIP EDTCIHAZID cIP CPort CMac CGateway cIPMask "
+    "cDNS CServerIP cServerPort cbKalibrasyonArti btnKalibrasyonArti cbKalibrasyonEksi "
+    "btnKalibrasyonEksi cbSaat cbTarih cbDolapIsiYuksek cbDolapIsiDusuk btnDolapIsiSet "
+    "cbNemYuksek cbNemDusuk btnNem cbOrtamIsiY cbOrtamIsiD btnOrtamIsi cbBasincYuksek "
+    "cbBasincDusuk btnBasinc cbYakinIsiYuksek cbYakinIsiDusuk btnYakinIsi mmo btnTemizle "
+    "btnBaglan btnBilgileriAl btnKapat";
+
 // The controls in Tab order as the operator meets them, and the groups' titles.
 const char* const kReading =
     "Cihaz IP Adresi=192.168.1.200 | Cihaz Port Adresi=10001 | Yeni IP Adresi=192.168.1.251 | "
     "Alt Ağ Maskesi=255.255.255.0 | Varsayılan Ağ Geçidi=192.168.1.1 | "
     "Cihaza Yazılacak Bilgiler, DNS=192.168.1.1 | Cihaza Uygula | Tarih Saat (read-only) | "
     "Tarih ve saati cihaza gönder | Modem IP Adresi=192.168.1.1 | "
-    "Modem IP Adresini cihaza gönder | Bağlan | Bilgileri Al | Cihaz ID | "
+    "Modem IP Adresini cihaza gönder | Cihaz ID | "
     "IP Adresi (read-only) | Port (read-only) | Mac (read-only) | Gateway (read-only) | "
     "Ip Mask (read-only) | Cihaz Bilgileri, DNS (read-only) | Modem Ip (read-only) | "
     "Modem Port (read-only) | + | Kalibrasyon + değerini cihaza gönder | - | "
@@ -142,7 +167,8 @@ const char* const kReading =
     "Set Bilgileri, Ortam Isı, En Yüksek | Set Bilgileri, Ortam Isı, En Düşük | "
     "Ortam Isı sınırlarını cihaza gönder | Set Bilgileri, Basınç, En Yüksek | "
     "Set Bilgileri, Basınç, En Düşük | Basınç sınırlarını cihaza gönder | Yüksek | Düşük | "
-    "Yakın Isı sınırlarını cihaza gönder | Cihazdan Gelen Bilgi | Temizle | Kapat";
+    "Yakın Isı sınırlarını cihaza gönder | Cihazdan Gelen Bilgi | Temizle | Bağlan | "
+    "Bilgileri Al | Kapat";
 const char* const kGroupTitles =
     "Cihaz Bağlantı Bilgileri | Cihaza Yazılacak Bilgiler | Tarih Saat | Uzak | "
     "Cihaz Bilgileri |  | Kalibrasyon | Set Bilgileri | Dolap Isı | Nem | Ortam Isı | Basınç | "
@@ -157,6 +183,8 @@ private slots:
     void init() {
         rig_ = std::make_unique<WindowRig>();
         rig_->show();
+        rig_->window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&rig_->window));
     }
     void cleanup() { rig_.reset(); }
 
@@ -372,40 +400,32 @@ private slots:
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
     }
 
-    // Tab visits each control once: column by column, each from the top down, a button
-    // after the boxes beside it. The controls are what a screen reader finds in the
-    // window, each with a name no other control has.
-    void tabWalksColumnByColumn() {
-        TfrmMain& w = rig_->window;
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        // The page column under a widget's left edge, the height of its lower edge, then
-        // its left edge; "Kapat" sits under the log column, below everything else.
-        auto place = [&](const QWidget* widget) {
-            const QPoint at = widget->mapTo(&w, QPoint(0, 0));
-            int column = 0;
-            for (const QWidget* next : {w.cbcihazbilgileri, w.gbsetbilgileri, w.gbcihazdangelen}) {
-                column += at.x() >= WindowX(next, &w) ? 1 : 0;
-            }
-            return std::make_tuple(column, at.y() + widget->height(), at.x());
-        };
-        w.cihazIP->setFocus();
-        QList<QWidget*> walk{w.cihazIP};
-        while (walk.size() < 100) {
-            QTest::keyClick(walk.last(), Qt::Key_Tab);
-            QWidget* next = QApplication::focusWidget();
-            if (next == w.cihazIP) {
-                break;
-            }
-            QVERIFY2(place(walk.last()) < place(next), qPrintable(next->objectName()));
-            walk << next;
+    // Tab from the first box round to it again, as the keyboard does it: each key goes
+    // to the shown window's focused widget. Shift+Tab walks the same stops backwards.
+    void tabWalksTheWholeWindow_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Tab") << Qt::Key_Tab;
+        QTest::newRow("Shift+Tab") << Qt::Key_Backtab;
+    }
+    void tabWalksTheWholeWindow() {
+        QFETCH(Qt::Key, key);
+        QCOMPARE(rig_->window.focusWidget(), rig_->window.cihazIP); // as the window first shows
+        QStringList expected = QString::fromLatin1(kTabStops).split(QLatin1Char(' '));
+        if (key == Qt::Key_Backtab) {
+            std::reverse(expected.begin() + 1, expected.end());
         }
-        const QList<QWidget*> all = w.findChildren<QWidget*>();
-        QCOMPARE(walk.size(), std::count_if(all.begin(), all.end(), [](const QWidget* widget) {
-                     return widget->isVisible() && widget->isEnabled() &&
-                            widget->focusPolicy() & Qt::TabFocus && !widget->focusProxy();
-                 }));
+        QStringList stops;
+        for (QWidget* stop : KeyWalk(rig_->window, key)) {
+            stops << stop->objectName() + (stop->isVisible() ? "" : " (hidden)");
+        }
+        QCOMPARE(stops, expected);
+    }
 
+    // What a screen reader says on the way, which is what the operator reads: every
+    // control it finds is a stop, each with a name no other control has.
+    void tabStopsAreWhatAScreenReaderFinds() {
+        TfrmMain& w = rig_->window;
+        const QList<QWidget*> walk = KeyWalk(w, Qt::Key_Tab);
         QList<QAccessibleInterface*> controls;
         CollectShownControls(QAccessible::queryAccessibleInterface(&w), controls);
         QStringList names;
@@ -424,7 +444,6 @@ private slots:
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
         QCOMPARE(controls.size(), walk.size());
-        // What a screen reader says on the way, which is what the operator reads.
         QCOMPARE(reading.join(QStringLiteral(" | ")), Utf8(kReading));
         QStringList titles;
         for (const QGroupBox* group : w.findChildren<QGroupBox*>()) {
@@ -433,14 +452,25 @@ private slots:
         QCOMPARE(titles.join(QStringLiteral(" | ")), Utf8(kGroupTitles));
     }
 
-    void enterPressesTheFocusedButton() {
+    // "Bilgileri Al" reached with Tab and pressed from the keyboard reads the device;
+    // the focus stays on it when the readout ends.
+    void keyPressesTheButtonTabReached_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Space") << Qt::Key_Space;
+        QTest::newRow("Enter") << Qt::Key_Return;
+    }
+    void keyPressesTheButtonTabReached() {
+        QFETCH(Qt::Key, key);
         TfrmMain& w = rig_->window;
         rig_->endpoint.setResponder(test::FakeDevice::answeringReadout().responder());
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.btnBilgileriAl->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(w.EDTCIHAZID->text(), QStringLiteral("KLV-2000"));
+        const qsizetype presses = KeyWalk(w, Qt::Key_Tab).indexOf(w.btnBilgileriAl);
+        for (qsizetype i = 0; i < presses; ++i) {
+            QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(w.focusWidget(), w.btnBilgileriAl);
+        QTest::keyClick(w.focusWidget(), key);
+        QTRY_COMPARE(w.EDTCIHAZID->text(), QStringLiteral("KLV-2000"));
+        QCOMPARE(w.focusWidget(), w.btnBilgileriAl);
     }
 
     void clockBox() {

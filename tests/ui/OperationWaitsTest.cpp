@@ -54,7 +54,7 @@ const QueuedInput kQueuedInputs[] = {
     {"click on Bağlan", PostClick, &TfrmMain::btnBaglan, 1},
     {"space key on Bağlan", PostKey<Qt::Key_Space>, &TfrmMain::btnBaglan, 1},
     {"enter key on Bağlan", PostKey<Qt::Key_Return>, &TfrmMain::btnBaglan, 1},
-    {"click on Bilgileri Al", PostClick, &TfrmMain::btnBilgileriAl, 9},
+    {"click on Bilgileri Al", PostClick, &TfrmMain::btnBilgileriAl, kReadoutDatagramCount},
 };
 
 } // namespace
@@ -104,7 +104,7 @@ private slots:
 
         // The readout ran to its end without a second operation inside it.
         QCOMPARE(rig_->endpoint.sent().size(), test::kReadoutDatagrams.size());
-        QCOMPARE(LogLines(w).size(), 10);
+        QCOMPARE(LogLines(w).size(), test::kReadoutLogLines);
         // Then the queued press has its turn, once.
         QTRY_VERIFY(rig_->endpoint.sent().size() > test::kReadoutDatagrams.size());
         QTest::qWait(50);

@@ -93,8 +93,7 @@ private slots:
         // The handshake and one query per reply the boxes show (the link suite pins them).
         QCOMPARE(r.endpoint.sent().size(), test::kReadoutDatagrams.size());
         QCOMPARE(r.endpoint.sent().front().text, std::string("COK"));
-        // 900 ms in the connect and 600 ms around each of the eight replies.
-        QCOMPARE(r.clock.elapsedMs(), 5700LL);
+        QCOMPARE(r.clock.elapsedMs(), static_cast<long long>(kReadoutPausesMs));
         // The settings record is what the list holds afterwards; every split reset the tally.
         QCOMPARE(r.dm.Fields().count(), std::size_t{14});
         QCOMPARE(r.dm.SetTally(), 0);
@@ -122,8 +121,9 @@ private slots:
                  (QStringList{Utf8(" IP: 192.168.1.200 Port: 10001 cihaza bağlanılamadı."),
                               " CAS>>>", " CAS ", " CPR>>>", " CMR>>>", " CGR>>>", " CKR>>>",
                               " CDR>>>", " CSS>>>", " CSR>>>"}));
-        // A silent connect and eight silent queries.
-        QCOMPARE(r.clock.elapsedMs(), 2900LL + 8 * 2600LL);
+        // A silent connect and every read silent.
+        QCOMPARE(r.clock.elapsedMs(), protocol::kConnectSettleMs + protocol::kReceiveTimeoutMs +
+                                          kReadCommandCount * test::kSilentReadMs);
     }
 
     void settingsRecordLengths_data() {

@@ -2,6 +2,7 @@
 // simulator on loopback.
 
 #include "e2e/window/WindowOnSim.h"
+#include "link/ReadoutField.h"
 #include "support/qt/PaintWatch.h"
 #include "support/qt/WindowTexts.h"
 
@@ -19,6 +20,9 @@ namespace kelvra::e2e {
 namespace {
 
 using test::PaintWatch;
+
+// A whole readout's log lines: the connect line, one a read and the identity's own.
+constexpr int kReadoutLogLines = kReadoutDatagramCount + 1;
 
 int LogLineCount(const TfrmMain& window) {
     return static_cast<int>(test::LogLines(window).size());
@@ -47,8 +51,7 @@ TEST(ReadoutOverUdp, FillsEveryBoxFromTheDevice) {
         QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$").match(window.cbSaat->text()).hasMatch());
     EXPECT_TRUE(
         QRegularExpression("^\\d\\d\\.\\d\\d\\.\\d{4}$").match(window.cbTarih->text()).hasMatch());
-    // The connect line, eight exchange lines and the extra identity line.
-    EXPECT_EQ(window.mmo->toPlainText().split('\n').size(), 10);
+    EXPECT_EQ(window.mmo->toPlainText().split('\n').size(), kReadoutLogLines);
 }
 
 // Against a device that answers each command 100 ms late, the log shows each line
@@ -81,10 +84,10 @@ TEST(ReadoutOverUdp, PaintsEachLogLineWhileTheReadoutRuns) {
     running = false;
 
     EXPECT_TRUE(dialogs.stops.empty()) << dialogs.stopTexts().join('|').toStdString();
-    ASSERT_EQ(LogLineCount(window), 10);
+    ASSERT_EQ(LogLineCount(window), kReadoutLogLines);
     ASSERT_FALSE(paintedLineCounts.empty());
     // Every line but the last was on the screen before the readout ended.
-    EXPECT_EQ(*paintedLineCounts.rbegin(), 9);
+    EXPECT_EQ(*paintedLineCounts.rbegin(), kReadoutLogLines - 1);
     EXPECT_GE(paintedLineCounts.size(), 7U);
     EXPECT_GT(widestPaint, widthBefore);
 }
