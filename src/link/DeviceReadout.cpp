@@ -114,13 +114,13 @@ ReadoutResult ReadDeviceInformation(TFKelvraDM& dm, const std::string& ipText,
 }
 
 bool ReadDeviceSettings(TFKelvraDM& dm, const ReadoutSink& sink) {
-    const std::string settings = dm.QueryDevice(std::string(protocol::kReadSettings));
+    const std::string settings = dm.QueryDevice(std::string(ReadoutCommand(ReadoutField::Time)));
     HandOverSettings(dm, settings, sink);
     return !settings.empty();
 }
 
 bool ReadServerAddress(TFKelvraDM& dm, const ReadoutSink& sink) {
-    const std::string server = dm.QueryDevice(std::string(protocol::kReadServer));
+    const std::string server = dm.QueryDevice(std::string(ReadoutCommand(ReadoutField::Server)));
     sink(ReadoutField::Server, server);
     return !server.empty();
 }

@@ -122,6 +122,11 @@ inline constexpr int kReadoutPausesMs =
     protocol::kConnectSettleMs + kReadCommandCount * 2 * protocol::kCommandPauseMs;
 
 // The name a readout value goes by outside the window, such as "ambient_high".
+// The read command whose reply fills field, as the read-backs after a write ask it.
+constexpr std::string_view ReadoutCommand(ReadoutField field) {
+    return kReadout[static_cast<std::size_t>(field)].command;
+}
+
 constexpr std::string_view ReadoutFieldName(ReadoutField field) {
     return kReadout[static_cast<std::size_t>(field)].name;
 }
