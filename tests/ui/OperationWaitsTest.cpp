@@ -35,9 +35,10 @@ void PostClick(QWidget* button) {
     }
 }
 
-template <Qt::Key key> void PostKey(QWidget* button) {
+template <Qt::Key key, Qt::KeyboardModifier modifier = Qt::NoModifier>
+void PostKey(QWidget* button) {
     for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        QCoreApplication::postEvent(button, new QKeyEvent(type, key, Qt::NoModifier));
+        QCoreApplication::postEvent(button, new QKeyEvent(type, key, modifier));
     }
 }
 
@@ -54,6 +55,8 @@ const QueuedInput kQueuedInputs[] = {
     {"click on Bağlan", PostClick, &TfrmMain::btnBaglan, 1},
     {"space key on Bağlan", PostKey<Qt::Key_Space>, &TfrmMain::btnBaglan, 1},
     {"enter key on Bağlan", PostKey<Qt::Key_Return>, &TfrmMain::btnBaglan, 1},
+    {"keypad enter key on Bağlan", PostKey<Qt::Key_Enter, Qt::KeypadModifier>, &TfrmMain::btnBaglan,
+     1},
     {"click on Bilgileri Al", PostClick, &TfrmMain::btnBilgileriAl, kReadoutDatagramCount},
 };
 
