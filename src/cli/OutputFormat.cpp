@@ -30,24 +30,6 @@ bool NeedsQuotes(std::string_view value) {
     return false;
 }
 
-// A reason on one line: every run of line breaks becomes one blank.
-std::string OneLine(std::string_view text) {
-    std::string line;
-    bool inBreak = false;
-    for (const char c : text) {
-        if (c == '\r' || c == '\n') {
-            if (!inBreak) {
-                line += ' ';
-            }
-            inBreak = true;
-            continue;
-        }
-        inBreak = false;
-        line += c;
-    }
-    return line;
-}
-
 std::string LineValue(std::string_view value) {
     return NeedsQuotes(value) ? JsonString(value) : std::string(value);
 }
@@ -89,6 +71,23 @@ std::string CsvRow(const std::vector<std::string>& fields) {
 }
 
 } // namespace
+
+std::string OneLine(std::string_view text) {
+    std::string line;
+    bool inBreak = false;
+    for (const char c : text) {
+        if (c == '\r' || c == '\n') {
+            if (!inBreak) {
+                line += ' ';
+            }
+            inBreak = true;
+            continue;
+        }
+        inBreak = false;
+        line += c;
+    }
+    return line;
+}
 
 std::string JsonString(std::string_view text) {
     return JsonText(Json(MendedUtf8(text)));

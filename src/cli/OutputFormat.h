@@ -12,6 +12,9 @@ namespace kelvra::cli {
 // text as a JSON string, quotes included; bytes that are not UTF-8 become U+FFFD.
 std::string JsonString(std::string_view text);
 
+// text on one line: every run of line breaks becomes one blank.
+std::string OneLine(std::string_view text);
+
 // One line without its line break: the device, "ok", "failed", "unconfirmed" or
 // "differs" (the device was read, and settings differ from the file's), then the
 // reason, the

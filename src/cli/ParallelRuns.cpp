@@ -2,6 +2,7 @@
 
 #include "cli/DeviceRun.h"
 #include "cli/OfflineHostNetwork.h"
+#include "cli/OutputFormat.h"
 #include "cli/ScriptConsole.h"
 #include "cli/SiteRun.h"
 #include "link/KelvraDM.h"
@@ -108,11 +109,12 @@ bool ScanAllHosts(const std::vector<std::string>& hosts, const std::string& port
         const DeviceTarget device{hosts[at], portText};
         std::vector<std::string> log;
         bool unreachable = false;
+        OwnLink link(device, [&log](const std::string& line) { log.push_back(line); });
         try {
-            OwnLink link(device, [&log](const std::string& line) { log.push_back(line); });
             found[at] = ScanHost(link.dm, device);
         } catch (const std::exception& error) {
-            log = {error.what()};
+            // A stamped line of the log like the exchange's, so that it carries its host.
+            link.dm.Log(" " + OneLine(error.what()));
             unreachable = true;
         }
         if (found[at] || unreachable) {

@@ -5,6 +5,7 @@
 #include "e2e/support/PrivateNetwork.h"
 #include "e2e/support/SimProcess.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
@@ -61,6 +62,20 @@ TEST_F(SiteTools, ScanFindsTheAnsweringLoggersOfTheRangeAndNothingElse) {
     const ProgramRun empty = Cli({"scan", "127.0.0.32/30", "--port", first.portText()});
     EXPECT_EQ(empty.exitStatus, 1);
     EXPECT_TRUE(empty.out.empty()) << empty.out;
+
+    // No route to the range: each host's send fails, its error one line of the log
+    // under its name, and no host is taken for a logger that failed.
+    const ProgramRun unrouted = Cli({"scan", "10.255.255.0/30", "--port", first.portText()});
+    EXPECT_EQ(unrouted.exitStatus, 1);
+    EXPECT_TRUE(unrouted.out.empty()) << unrouted.out;
+    Words errors = Lines(unrouted.err);
+    std::sort(errors.begin(), errors.end());
+    ASSERT_EQ(errors.size(), 2u) << unrouted.err;
+    for (const auto& [line, host] :
+         {std::pair{errors[0], "10.255.255.1"}, {errors[1], "10.255.255.2"}}) {
+        EXPECT_EQ(line.rfind("[" + device(host) + "] ", 0), 0u) << line;
+        EXPECT_TRUE(Has(line, " Socket Error # 101 Network is unreachable")) << line;
+    }
 }
 
 TEST_F(SiteTools, ABackupRestoredToAnotherLoggerLeavesOnlyALaterChangeToDiff) {
