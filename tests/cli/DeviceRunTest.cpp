@@ -5,6 +5,7 @@
 
 #include "cli/OutputFormat.h"
 #include "cli/ScriptConsole.h"
+#include "cli/SettingsFile.h"
 #include "cli/SiteRun.h"
 #include "link/KelvraDM.h"
 #include "link/Protocol.h"
@@ -38,6 +39,8 @@ enum class Device {
     TookLimitsReplyLost, // cabinet 30 -10 taken, the high limit's reply lost
     SilentCabinetHigh,   // the cabinet high limit, the calibration and CSS unanswered
     SilentDnsLastOctet,
+    SilentSettings,
+    WholeNumberLimits, // the limits SettingsFile() holds when given no near_high
 };
 
 const std::string kReset = "Socket Error # 10054\r\nConnection reset by peer";
@@ -66,6 +69,10 @@ FakeDevice Make(Device kind) {
         device.replies["CFHS30F"] = device.replies["CFVS3FN"] = device.replies["CSS"] = "";
     } else if (kind == Device::SilentDnsLastOctet) {
         device.replies["CD4S2F"] = "";
+    } else if (kind == Device::SilentSettings) {
+        device.replies["CSS"] = "";
+    } else if (kind == Device::WholeNumberLimits) {
+        device.replies["CSS"] = "12:30:05|09.12.2026|2|3|35|5|80|20|1050|950|40|10|45|15";
     }
     return device;
 }
@@ -78,7 +85,8 @@ struct DeviceRunRow : test::NamedRow {
     const char* reason;
     std::size_t values;
     long long elapsedMs;
-    const char* line = ""; // the output line, when given
+    const char* line = "";     // the output line, when given
+    std::string settings = {}; // the settings file of diff and restore
 };
 
 const Texts& kWholeReadout = test::kReadoutDatagrams;
@@ -97,6 +105,31 @@ const Texts kApplySent{"COK",     "COK", "CI1S10F", "COK", "CI2S0F",   "COK", "C
                        "CK3S0F",  "COK", "CK4S0F",  "COK", "CKI",      "COK", "CG1S10F", "COK",
                        "CG2S0F",  "COK", "CG3S0F",  "COK", "CG4S1F",   "COK", "CGI",     "COK",
                        "CD1S10F", "COK", "CD2S0F",  "COK", "CD3S0F",   "COK", "CD4S2F"};
+// A settings file for the device: its network as the device reports it unless mask
+// is given, its limits those of WholeNumberLimits unless nearHigh is given.
+std::string SettingsFile(const std::string& nearHigh = "45",
+                         const std::string& mask = "255.255.255.0") {
+    return R"({"device":"192.168.1.200:10001","result":"ok","values":{"gateway":"192.168.1.1",)"
+           R"("mask":")" +
+           mask +
+           R"(","dns":"192.168.1.2","ambient_high":35,"ambient_low":5,)"
+           R"("humidity_high":80,"humidity_low":20,"pressure_high":1050,"pressure_low":950,)"
+           R"("cabinet_high":40,"cabinet_low":10,"near_high":)" +
+           nearHigh + R"(,"near_low":15,"server":"10.0.0.9"}})";
+}
+// Restore's limits of SettingsFile and its server, then network, then the read-back.
+Texts RestoreSent(const std::string& nearHigh, const Texts& network = {}) {
+    Texts sent{"COK",       "CTHS35F",  "CTLS5F",  "CHHS80F", "CHLS20F",
+               "CPHS1050F", "CPLS950F", "CFHS40F", "CFLS10F", "CNHS" + nearHigh + "F",
+               "CNLS15F",   "COK",      "CS1S10F", "COK",     "CS2S0F",
+               "COK",       "CS3S0F",   "COK",     "CS4S9F",  "COK",
+               "CSI"};
+    sent.insert(sent.end(), network.begin(), network.end());
+    sent.insert(sent.end(), test::kReadoutDatagrams.begin(), test::kReadoutDatagrams.end());
+    return sent;
+}
+constexpr long long kRestoreMs = 900 + 10 * 600 + 5 * 900 + kReadoutPausesMs;
+
 Texts NoVerify(Texts arguments) {
     arguments.insert(arguments.begin(), "--no-verify");
     return arguments;
@@ -294,6 +327,45 @@ const DeviceRunRow kRuns[] = {
      0,
      900 + 19 * 900 + 2000,
      "192.168.1.200:10001 failed DNS Set Edilemedi!"},
+    // No clock offset from a record that never came, not a zero one.
+    {{"read, the settings unanswered"},
+     {"read"},
+     Device::SilentSettings,
+     kWholeReadout,
+     false,
+     "no reply to CSS",
+     kAllValues,
+     kReadoutPausesMs + protocol::kReceiveTimeoutMs,
+     "192.168.1.200:10001 failed no reply to CSS identity_record=KLV-2000|FW2.3|SN4711 "
+     "identity=KLV-2000 address=192.168.1.200 port=10001 mac=00.04.A3.12.34.56 "
+     "gateway=192.168.1.1 mask=255.255.255.0 dns=192.168.1.2 time=\"\" date=\"\" "
+     "clock_offset_s=\"\" ambient_high=\"\" ambient_low=\"\" humidity_high=\"\" "
+     "humidity_low=\"\" pressure_high=\"\" pressure_low=\"\" cabinet_high=\"\" "
+     "cabinet_low=\"\" near_high=\"\" near_low=\"\" server=10.0.0.9 server_port=8080"},
+    // Every setting taken, but the device kept its old near_high.
+    {{"restore, a limit read back otherwise"},
+     {"restore", "row.json"},
+     Device::WholeNumberLimits,
+     RestoreSent("50"),
+     false,
+     "",
+     0,
+     kRestoreMs,
+     "192.168.1.200:10001 differs near_high=45 (file 50)",
+     SettingsFile("50")},
+    {{"restore with the network, the mask read back otherwise"},
+     {"restore", "row.json", "--with-network"},
+     Device::WholeNumberLimits,
+     RestoreSent("45", {"COK", "CK1S255F", "COK", "CK2S255F", "COK", "CK3S0F",   "COK", "CK4S0F",
+                        "COK", "CKI",      "COK", "CG1S192F", "COK", "CG2S168F", "COK", "CG3S1F",
+                        "COK", "CG4S1F",   "COK", "CGI",      "COK", "CD1S192F", "COK", "CD2S168F",
+                        "COK", "CD3S1F",   "COK", "CD4S2F",   "COK", "CDI"}),
+     false,
+     "",
+     0,
+     kRestoreMs + 15 * 900,
+     "192.168.1.200:10001 differs mask=255.255.255.0 (file 255.255.0.0)",
+     SettingsFile("45", "255.255.0.0")},
 };
 
 class DeviceRunTest : public ::testing::TestWithParam<DeviceRunRow> {
@@ -312,8 +384,12 @@ TEST_P(DeviceRunTest, SendsAndJudges) {
     Texts arguments{"--device", device.label()};
     arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
     endpoint.setResponder(Make(row.device).responder());
+    Command command = ParseCommandLine(arguments).command;
+    if (!row.settings.empty()) {
+        command.settings = ParseSettingsFile(row.settings, "row.json");
+    }
 
-    const DeviceOutcome outcome = RunOnDevice(dm, ParseCommandLine(arguments).command, device);
+    const DeviceOutcome outcome = RunOnDevice(dm, command, device);
 
     EXPECT_EQ(endpoint.sentTexts(), row.sent);
     EXPECT_EQ(outcome.device, "192.168.1.200:10001");
@@ -325,9 +401,10 @@ TEST_P(DeviceRunTest, SendsAndJudges) {
         EXPECT_EQ(FormatLine(outcome), row.line);
     }
     // The connect line, then one per exchange (a setting's handshake writes none) and
-    // the readout's extra identity line.
+    // each readout's extra identity line.
     const auto handshakes = std::count(row.sent.begin() + 1, row.sent.end(), "COK");
-    EXPECT_EQ(log.size(), row.sent.size() - handshakes + (row.values > 0 ? 1 : 0));
+    const auto identities = std::count(row.sent.begin(), row.sent.end(), "CAS");
+    EXPECT_EQ(log.size(), row.sent.size() - handshakes + identities);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, DeviceRunTest, ::testing::ValuesIn(kRuns), test::RowName{});

@@ -106,15 +106,25 @@ TEST(UdpEndpoint, ThrowsTheSecondCopyOfADuplicatedReplyAway) {
 }
 
 TEST(UdpEndpoint, NeverTakesADatagramFromAnotherAddressForTheReply) {
-    // A device that answers after the stranger, and one that never does.
-    for (const bool silent : {false, true}) {
-        SimProcess sim(silent ? std::vector<std::string>{"--silent"}
-                              : std::vector<std::string>{"--late-ms", "100"});
+    // A device that answers after the stranger, one that answers before it, and one
+    // that never does.
+    struct Row {
+        std::vector<std::string> simArguments;
+        bool strangerAfterTheReply;
+        std::string reply;
+    };
+    for (const Row& row : {Row{{"--late-ms", "100"}, false, kIdentity}, Row{{}, true, kIdentity},
+                           Row{{"--silent"}, false, ""}}) {
+        SimProcess sim(row.simArguments);
         LoopbackPeer stranger("127.0.0.2");
         Aimed endpoint("127.0.0.1", sim.port());
         endpoint.send("CAS");
+        if (row.strangerAfterTheReply) {
+            ASSERT_TRUE(sim.waitForLine("-> \"KLV"));
+            std::this_thread::sleep_for(std::chrono::milliseconds(50)); // the line comes first
+        }
         stranger.sendTo("OK stranger", endpoint.localPort());
-        EXPECT_EQ(endpoint.receive(300), silent ? "" : kIdentity);
+        EXPECT_EQ(endpoint.receive(300), row.reply);
     }
 }
 

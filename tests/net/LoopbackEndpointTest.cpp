@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace kelvra::net {
 namespace {
@@ -42,19 +43,27 @@ TEST(LoopbackEndpoint, ReadsSilenceAsAnEmptyReply) {
     EXPECT_EQ(endpoint.receive(50), "");
 }
 
-// A reply that came too late for the exchange before, then the one for this
+// Replies that came too late for the exchanges before, then the one for this
 // command: the newest waiting is the answer.
-TEST(LoopbackEndpoint, TakesTheNewestOfTheRepliesWaiting) {
+class WaitingReplies : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(WaitingReplies, TheNewestIsTheAnswer) {
     LoopbackPeer peer;
     UdpEndpoint endpoint;
     endpoint.setHost("127.0.0.1");
     endpoint.setPort(peer.port());
     endpoint.send("CGR");
     ASSERT_TRUE(peer.receive().has_value());
-    peer.answer("KLV-2000");
-    peer.answer("192.168.1.1");
-    EXPECT_EQ(endpoint.receive(2000), "192.168.1.1");
+    for (const std::string& reply : GetParam()) {
+        peer.answer(reply);
+    }
+    EXPECT_EQ(endpoint.receive(2000), GetParam().back());
 }
+
+INSTANTIATE_TEST_SUITE_P(Replies, WaitingReplies,
+                         ::testing::Values(std::vector<std::string>{"KLV-2000", "192.168.1.1"},
+                                           std::vector<std::string>{"KLV-2000", "10001",
+                                                                    "192.168.1.1"}));
 
 TEST(LoopbackEndpoint, ReadsARefusedDestinationAsSilence) {
     std::uint16_t closedPort = 0;
